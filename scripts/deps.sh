@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the program and its tests need.  Safe to run again: it installs only
+# what is missing.  Usage: scripts/deps.sh [--tests]
+set -euo pipefail
+
+runtime=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libfreetype-dev libfontconfig-dev
+         fonts-liberation2 libhunspell-dev hunspell-en-us libemf-dev potrace hershey-fonts-data)
+testing=(googletest libgtest-dev libgmock-dev libbenchmark-dev libtiff-tools libtiff-dev xvfb python3-ezdxf
+         xauth)
+
+want=("${runtime[@]}")
+if [[ "${1:-}" == "--tests" ]]; then
+  want+=("${testing[@]}")
+fi
+
+missing=()
+for p in "${want[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+if ((${#missing[@]} == 0)); then
+  exit 0
+fi
+
+sudo=()
+if [[ $(id -u) -ne 0 ]]; then
+  sudo=(sudo)
+fi
+echo "Installing: ${missing[*]}"
+"${sudo[@]}" apt-get update -qq
+DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,7 @@
+#include "app/stages.h"
+
+namespace quill {
+
+StageStatus ImportDxfArgument(Job&, const std::string&) { return StageStatus::Missing; }
+
+}  // namespace quill

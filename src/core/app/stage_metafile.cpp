@@ -1,0 +1,7 @@
+#include "app/stages.h"
+
+namespace quill {
+
+StageStatus RunMetafileStage(Job&) { return StageStatus::Missing; }
+
+}  // namespace quill

@@ -1,0 +1,7 @@
+#include "app/stages.h"
+
+namespace quill {
+
+StageStatus RunNcStage(Job&, const std::string&) { return StageStatus::Missing; }
+
+}  // namespace quill

@@ -1,0 +1,7 @@
+#include "mathlib/tolerance.h"
+
+namespace quill {
+
+double TangencyTolerance = DefaultTangencyTolerance;
+
+}  // namespace quill

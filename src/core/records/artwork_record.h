@@ -1,0 +1,65 @@
+// The artwork file QUILLART.TMP: one record per line, an integer kind and always five reals, written
+// with 10 decimals.  Kinds: 0 move (x, y, px, py), 1 line (x1, y1, x2, y2), 2 clockwise arc and
+// 3 counter-clockwise arc (cx, cy, r, sa, fa).
+#pragma once
+
+#include <cstdio>
+#include <string>
+
+#include "records/line_reader.h"
+
+namespace quill {
+
+enum ArtKind : int { ArtMove = 0, ArtLine = 1, ArtArcCw = 2, ArtArcCcw = 3 };
+
+struct ArtRecord {
+  int kind = 0;
+  double v[5] = {0, 0, 0, 0, 0};
+};
+
+// One record as text, without the line ending.  Moves and lines get the literal filler " 0.0".
+std::string FormatArtRecord(const ArtRecord& rec);
+
+class ArtWriter {
+ public:
+  ArtWriter() = default;
+  // append: add to the end (the file is created when missing); otherwise start from empty.
+  ArtWriter(const std::string& path, bool append) { Open(path, append); }
+  ~ArtWriter() { Close(); }
+  ArtWriter(const ArtWriter&) = delete;
+  ArtWriter& operator=(const ArtWriter&) = delete;
+
+  bool Open(const std::string& path, bool append);
+  bool IsOpen() const { return file_ != nullptr; }
+  void Write(const ArtRecord& rec);
+  void Move(double x, double y, double px, double py) { Write({ArtMove, {x, y, px, py, 0}}); }
+  void Line(double x1, double y1, double x2, double y2) { Write({ArtLine, {x1, y1, x2, y2, 0}}); }
+  void Arc(int kind, double cx, double cy, double r, double sa, double fa) { Write({kind, {cx, cy, r, sa, fa}}); }
+  // A line of text copied as it stands (a project's embedded artwork).
+  void WriteRaw(const std::string& line);
+  bool Close();
+  long Count() const { return count_; }
+
+ private:
+  std::FILE* file_ = nullptr;
+  bool failed_ = false;
+  long count_ = 0;
+};
+
+// Reads every record with a readable kind and five readable reals; other lines are skipped, so a
+// damaged line never stops a reader.  Callers pick the kinds they understand.
+class ArtReader {
+ public:
+  explicit ArtReader(const std::string& path) : lines_(path) {}
+  bool IsOpen() const { return lines_.IsOpen(); }
+  bool Next(ArtRecord& rec);
+  long Skipped() const { return skipped_; }
+
+ private:
+  LineReader lines_;
+  long skipped_ = 0;
+};
+
+bool ParseArtRecord(const std::string& line, ArtRecord& rec);
+
+}  // namespace quill

@@ -1,0 +1,119 @@
+#include "records/cl_record.h"
+
+#include "mathlib/number_text.h"
+
+namespace quill {
+
+namespace {
+
+constexpr int ClDecimals = 16;
+
+bool HasCentre(int code) { return code == ClArcCw || code == ClArcCcw; }
+bool IsCycle(int code) { return code >= ClCycleFirst && code <= ClCycleLast; }
+bool SkipsRest(int code) { return code == ClRotaryRadius || code == ClText || code == ClResetHome; }
+
+void Field(std::string& out, double v) {
+  out += ' ';
+  out += FormatFixed(v, ClDecimals);
+}
+
+}  // namespace
+
+std::string FormatClRecord(int code, double x, double y, double z, double f, double cx, double cy) {
+  std::string s = std::to_string(code);
+  Field(s, x);
+  Field(s, y);
+  Field(s, z);
+  Field(s, f);
+  if (HasCentre(code)) {
+    Field(s, cx);
+    Field(s, cy);
+  }
+  return s;
+}
+
+bool ClWriter::Open(const std::string& path, bool append) {
+  Close();
+  failed_ = false;
+  count_ = 0;
+  file_ = std::fopen(path.c_str(), append ? "ab" : "wb");
+  if (file_) std::setvbuf(file_, nullptr, _IOFBF, 1 << 16);
+  return file_ != nullptr;
+}
+
+void ClWriter::Put(const std::string& line) {
+  if (!file_) return;
+  if (std::fputs(line.c_str(), file_) < 0 || std::fputs("\r\n", file_) < 0) failed_ = true;
+  ++count_;
+}
+
+void ClWriter::Write(int code, double x, double y, double z, double f, double cx, double cy) {
+  Put(FormatClRecord(code, x, y, z, f, cx, cy));
+}
+
+void ClWriter::WriteRotaryRadius(double r) {
+  std::string s = std::to_string(static_cast<int>(ClRotaryRadius));
+  Field(s, r);
+  Put(s);
+}
+
+void ClWriter::WriteText(int code, const std::string& text) { Put(std::to_string(code) + text); }
+
+void ClWriter::WriteEnd() { Put(std::to_string(static_cast<int>(ClEnd))); }
+
+bool ClWriter::Close() {
+  if (!file_) return !failed_;
+  if (std::fclose(file_) != 0) failed_ = true;
+  file_ = nullptr;
+  return !failed_;
+}
+
+bool ParseClRecord(const std::string& line, ClRecord& rec) {
+  std::string_view s(line);
+  auto code = ReadInt(s);
+  if (!code || *code < -2147483647LL || *code > 2147483647LL) return false;
+  rec = ClRecord{};
+  rec.code = static_cast<int>(*code);
+  if (rec.code == ClEnd) return true;
+  if (SkipsRest(rec.code)) {
+    rec.text = std::string(s);
+    if (rec.code == ClRotaryRadius) {
+      std::string_view t = s;
+      if (auto r = ReadReal(t)) rec.R = *r;
+    }
+    return true;
+  }
+  double* fields[] = {&rec.X, &rec.Y, &rec.Z, &rec.F, nullptr, nullptr};
+  if (IsCycle(rec.code)) {
+    fields[4] = &rec.R;
+    fields[5] = &rec.Q;
+  } else if (HasCentre(rec.code)) {
+    fields[4] = &rec.CX;
+    fields[5] = &rec.CY;
+  }
+  for (double* f : fields) {
+    if (!f) break;
+    auto v = ReadReal(s);
+    if (!v) return false;
+    *f = *v;
+  }
+  return true;
+}
+
+bool ClReader::Next(ClRecord& rec) {
+  if (done_) return false;
+  std::string line;
+  while (lines_.Next(line)) {
+    if (line.find_first_not_of(" \t") == std::string::npos) continue;  // blank lines carry nothing
+    if (!ParseClRecord(line, rec)) {
+      damaged_ = true;
+      break;
+    }
+    if (rec.code == ClEnd) break;
+    return true;
+  }
+  done_ = true;
+  return false;
+}
+
+}  // namespace quill
