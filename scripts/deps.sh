@@ -6,7 +6,7 @@ set -euo pipefail
 runtime=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libfreetype-dev libfontconfig-dev
          fonts-liberation2 libhunspell-dev hunspell-en-us libemf-dev potrace hershey-fonts-data)
 testing=(googletest libgtest-dev libgmock-dev libbenchmark-dev libtiff-tools libtiff-dev xvfb python3-ezdxf
-         xauth)
+         xauth locales)
 
 want=("${runtime[@]}")
 if [[ "${1:-}" == "--tests" ]]; then
@@ -19,14 +19,17 @@ for p in "${want[@]}"; do
     missing+=("$p")
   fi
 done
-if ((${#missing[@]} == 0)); then
-  exit 0
-fi
-
 sudo=()
 if [[ $(id -u) -ne 0 ]]; then
   sudo=(sudo)
 fi
-echo "Installing: ${missing[*]}"
-"${sudo[@]}" apt-get update -qq
-DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+if ((${#missing[@]} > 0)); then
+  echo "Installing: ${missing[*]}"
+  "${sudo[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# The tests check that files are written with a point under a comma locale.
+if [[ "${1:-}" == "--tests" ]] && ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
+  "${sudo[@]}" localedef -i de_DE -f UTF-8 de_DE.UTF-8 || echo "warning: could not make the de_DE.UTF-8 locale"
+fi

@@ -68,7 +68,7 @@ std::string BinaryDir() {
   return env && *env ? env : QUILL_BINARY_DIR;
 }
 
-RunResult Run(const std::vector<std::string>& argv, const std::string& cwd, const std::vector<std::string>& env) {
+RunResult RunProgram(const std::vector<std::string>& argv, const std::string& cwd, const std::vector<std::string>& env) {
   RunResult r;
   // Output goes to files rather than pipes, so a chatty child can never block on a full pipe.
   TempDir io;

@@ -39,7 +39,7 @@ struct RunResult {
 
 // Runs argv[0] (a path) with the arguments in folder cwd (empty: current) and extra environment
 // entries ("NAME=value"); collects standard output and error.
-RunResult Run(const std::vector<std::string>& argv, const std::string& cwd = "",
+RunResult RunProgram(const std::vector<std::string>& argv, const std::string& cwd = "",
               const std::vector<std::string>& env = {});
 
 }  // namespace quill::test

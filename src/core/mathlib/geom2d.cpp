@@ -28,7 +28,12 @@ void ReduceAngle(double& a) {
 }
 
 int AngleQuadrant(double a) {
-  if (a > TwoPi || IsZero(a - TwoPi)) a -= TwoPi;
+  if (a > TwoPi || IsZero(a - TwoPi)) {
+    a -= TwoPi;
+    // A hair short of a full turn is the start direction; left negative it would belong nowhere and
+    // an arc ending there would lose its extents.
+    if (a < 0) a = 0;
+  }
   if (a >= 0 && a < HalfPi) return 1;
   if (a >= HalfPi && a < Pi) return 2;
   if (a >= Pi && a < ThreeHalfPi) return 3;
