@@ -4,3 +4,7 @@ if(QUILL_SANITIZE)
   add_compile_options(${QUILL_SAN_FLAGS})
   add_link_options(${QUILL_SAN_FLAGS})
 endif()
+# Fuzz builds (clang) instrument the whole program for coverage; each harness links libFuzzer itself.
+if(QUILL_FUZZ)
+  add_compile_options(-fsanitize=fuzzer-no-link)
+endif()
