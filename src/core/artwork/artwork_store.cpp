@@ -19,20 +19,17 @@ void ReportArtFileError(Job& job, int error) {
 // One text path record as artwork; p is the point the pen stands on and moves on to the record's end.
 void ConvertRecord(const TextPathRecord& rec, double& px, double& py, ArtWriter& out) {
   switch (rec.kind) {
-    case TpMove:
-      out.Move(rec.X, rec.Y, px, py);
-      break;
+    case TpMove: out.Move(rec.X, rec.Y, px, py); break;
     case TpLine:
       // A converted stroke runs from its end back to its start: stored jobs hold it that way.
       out.Line(rec.X, rec.Y, px, py);
       break;
     case TpArcCw:
     case TpArcCcw:
-      out.Arc(rec.kind == TpArcCw ? ArtArcCw : ArtArcCcw, rec.CX, rec.CY, rec.R,
-              VectorAngle(px - rec.CX, py - rec.CY), VectorAngle(rec.X - rec.CX, rec.Y - rec.CY));
+      out.Arc(rec.kind == TpArcCw ? ArtArcCw : ArtArcCcw, rec.CX, rec.CY, rec.R, VectorAngle(px - rec.CX, py - rec.CY),
+              VectorAngle(rec.X - rec.CX, rec.Y - rec.CY));
       break;
-    default:
-      return;
+    default: return;
   }
   px = rec.X;
   py = rec.Y;

@@ -20,7 +20,15 @@ void Box::Widen(const Box& other) {
 
 namespace {
 
-bool Known(int kind) { return kind >= ArtMove && kind <= ArtArcCcw; }
+bool Known(int kind) {
+  return kind >= ArtMove && kind <= ArtArcCcw;
+}
+
+// Angles of other writers may lie below 0 or beyond a turn; the quadrant test needs them in [0, 2*pi].
+double OneTurn(double a) {
+  ReduceAngle(a);
+  return a < 0 ? a + TwoPi : a;
+}
 
 }  // namespace
 
@@ -31,8 +39,8 @@ void WidenByArtwork(const std::string& artFile, Box& box) {
     if (!Known(r.kind)) continue;
     if (r.kind == ArtArcCw || r.kind == ArtArcCcw) {
       // The counter-clockwise sweep: a clockwise arc from sa to fa covers fa to sa.
-      double from = r.kind == ArtArcCcw ? r.v[3] : r.v[4];
-      double to = r.kind == ArtArcCcw ? r.v[4] : r.v[3];
+      double from = OneTurn(r.kind == ArtArcCcw ? r.v[3] : r.v[4]);
+      double to = OneTurn(r.kind == ArtArcCcw ? r.v[4] : r.v[3]);
       Box arc;
       ArcExtents(r.v[0], r.v[1], r.v[2], from, to, arc.xmin, arc.ymin, arc.xmax, arc.ymax);
       box.Widen(arc);

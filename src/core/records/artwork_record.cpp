@@ -1,6 +1,7 @@
 #include "records/artwork_record.h"
 
 #include "mathlib/number_text.h"
+#include "records/record_fields.h"
 
 namespace quill {
 
@@ -10,13 +11,14 @@ constexpr int ArtDecimals = 10;
 
 std::string FormatArtRecord(const ArtRecord& rec) {
   std::string s = std::to_string(rec.kind);
-  bool arc = rec.kind == ArtArcCw || rec.kind == ArtArcCcw;
-  int reals = arc ? 5 : 4;
+  // Moves and lines carry four numbers and the literal filler; every other kind keeps all five.
+  bool filler = rec.kind == ArtMove || rec.kind == ArtLine;
+  int reals = filler ? 4 : 5;
   for (int i = 0; i < reals; ++i) {
     s += ' ';
     s += FormatFixed(rec.v[i], ArtDecimals);
   }
-  if (!arc) s += " 0.0";
+  if (filler) s += " 0.0";
   return s;
 }
 
@@ -29,7 +31,9 @@ bool ArtWriter::Open(const std::string& path, bool append) {
   return file_ != nullptr;
 }
 
-void ArtWriter::Write(const ArtRecord& rec) { WriteRaw(FormatArtRecord(rec)); }
+void ArtWriter::Write(const ArtRecord& rec) {
+  WriteRaw(FormatArtRecord(rec));
+}
 
 void ArtWriter::WriteRaw(const std::string& line) {
   if (!file_) return;
@@ -46,12 +50,12 @@ bool ArtWriter::Close() {
 
 bool ParseArtRecord(const std::string& line, ArtRecord& rec) {
   std::string_view s(line);
-  auto kind = ReadInt(s);
+  auto kind = ReadIntField(s);
   if (!kind || *kind < -2147483647LL || *kind > 2147483647LL) return false;
   ArtRecord r;
   r.kind = static_cast<int>(*kind);
   for (double& v : r.v) {
-    auto x = ReadReal(s);
+    auto x = ReadRealField(s);
     if (!x) return false;
     v = *x;
   }

@@ -17,7 +17,8 @@ struct ArtRecord {
   double v[5] = {0, 0, 0, 0, 0};
 };
 
-// One record as text, without the line ending.  Moves and lines get the literal filler " 0.0".
+// One record as text, without the line ending.  Moves and lines get the literal filler " 0.0" as their
+// fifth number; other kinds are written with all five.
 std::string FormatArtRecord(const ArtRecord& rec);
 
 class ArtWriter {

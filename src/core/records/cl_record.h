@@ -81,4 +81,9 @@ class ClReader {
 // Parses one record line; false when its code or fields cannot be read.
 bool ParseClRecord(const std::string& line, ClRecord& rec);
 
+// Takes a closing "-999" (and blank lines after it) off the end of a cutter-location file, so that
+// records appended to it are not hidden behind the end of data.  False when the file exists and could
+// not be read or shortened.
+bool RemoveClEnd(const std::string& path);
+
 }  // namespace quill
