@@ -72,35 +72,12 @@ void ProfileFile::Refresh() const {
   lines_ = SplitProfileLines(text);
 }
 
-size_t ProfileFile::FindSection(const std::string& section) const {
-  for (size_t i = 0; i < lines_.size(); ++i) {
-    ProfileLine line = ParseProfileLine(lines_[i]);
-    if (line.kind == ProfileLineKind::Section && ProfileNamesEqual(line.name, section)) return i;
-  }
-  return npos;
-}
-
-size_t ProfileFile::SectionEnd(size_t header) const {
-  size_t i = header + 1;
-  while (i < lines_.size() && ParseProfileLine(lines_[i]).kind != ProfileLineKind::Section) ++i;
-  return i;
-}
-
-size_t ProfileFile::FindKey(size_t header, const std::string& key) const {
-  size_t end = SectionEnd(header);
-  for (size_t i = header + 1; i < end; ++i) {
-    ProfileLine line = ParseProfileLine(lines_[i]);
-    if (line.kind == ProfileLineKind::Key && ProfileNamesEqual(line.name, key)) return i;
-  }
-  return npos;
-}
-
 std::optional<std::string> ProfileFile::ReadRaw(const std::string& section, const std::string& key) const {
   Refresh();
-  size_t header = FindSection(section);
-  if (header == npos) return std::nullopt;
-  size_t at = FindKey(header, key);
-  if (at == npos) return std::nullopt;
+  size_t header = FindProfileSection(lines_, section);
+  if (header == NoLine) return std::nullopt;
+  size_t at = FindProfileKey(lines_, header, key);
+  if (at == NoLine) return std::nullopt;
   return std::string(ParseProfileLine(lines_[at]).value);
 }
 
@@ -124,39 +101,29 @@ bool ProfileFile::Store(std::vector<std::string> lines) {
 }
 
 bool ProfileFile::WriteString(const std::string& section, const std::string& key, const std::string& value) {
-  if (!StorableName(section, "]\r\n") || !StorableName(key, "=\r\n")) return false;
+  return WriteStrings(section, {{key, value}});
+}
+
+bool ProfileFile::WriteStrings(const std::string& section,
+                               const std::vector<std::pair<std::string, std::string>>& values) {
+  if (!StorableName(section, "]\r\n")) return false;
+  for (const auto& [key, value] : values) {
+    if (!StorableName(key, "=\r\n")) return false;
+  }
   Refresh();
   if (!readable_) return false;
-  std::string entry = key + "=" + value.substr(0, value.find_first_of("\r\n"));
   std::vector<std::string> lines = lines_;
-  size_t header = FindSection(section);
-  if (header == npos) {
-    if (!lines.empty() && !lines.back().empty()) lines.emplace_back();
-    lines.push_back("[" + section + "]");
-    lines.push_back(entry);
-    return Store(std::move(lines));
-  }
-  size_t at = FindKey(header, key);
-  if (at != npos) {
-    lines[at] = std::string(ParseProfileLine(lines[at]).name) + "=" + entry.substr(key.size() + 1);
-    return Store(std::move(lines));
-  }
-  // A new key goes after the section's last non-blank line, so the blank line before the next section stays.
-  size_t end = SectionEnd(header);
-  while (end > header + 1 && ParseProfileLine(lines[end - 1]).kind == ProfileLineKind::Other &&
-         lines[end - 1].find_first_not_of(" \t") == npos) {
-    --end;
-  }
-  lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(end), entry);
+  for (const auto& [key, value] : values)
+    SetProfileValue(lines, section, key, value.substr(0, value.find_first_of("\r\n")));
   return Store(std::move(lines));
 }
 
 bool ProfileFile::DeleteKey(const std::string& section, const std::string& key) {
   Refresh();
   if (!readable_) return false;
-  size_t header = FindSection(section);
-  size_t at = header == npos ? npos : FindKey(header, key);
-  if (at == npos) return true;
+  size_t header = FindProfileSection(lines_, section);
+  size_t at = header == NoLine ? NoLine : FindProfileKey(lines_, header, key);
+  if (at == NoLine) return true;
   std::vector<std::string> lines = lines_;
   lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(at));
   return Store(std::move(lines));
@@ -165,11 +132,11 @@ bool ProfileFile::DeleteKey(const std::string& section, const std::string& key) 
 bool ProfileFile::DeleteSection(const std::string& section) {
   Refresh();
   if (!readable_) return false;
-  size_t header = FindSection(section);
-  if (header == npos) return true;
+  size_t header = FindProfileSection(lines_, section);
+  if (header == NoLine) return true;
   std::vector<std::string> lines = lines_;
   lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(header),
-              lines.begin() + static_cast<std::ptrdiff_t>(SectionEnd(header)));
+              lines.begin() + static_cast<std::ptrdiff_t>(ProfileSectionEnd(lines_, header)));
   return Store(std::move(lines));
 }
 
@@ -186,9 +153,9 @@ std::vector<std::string> ProfileFile::SectionNames() const {
 std::vector<std::string> ProfileFile::KeyNames(const std::string& section) const {
   Refresh();
   std::vector<std::string> names;
-  size_t header = FindSection(section);
-  if (header == npos) return names;
-  size_t end = SectionEnd(header);
+  size_t header = FindProfileSection(lines_, section);
+  if (header == NoLine) return names;
+  size_t end = ProfileSectionEnd(lines_, header);
   for (size_t i = header + 1; i < end; ++i) {
     ProfileLine line = ParseProfileLine(lines_[i]);
     if (line.kind == ProfileLineKind::Key) names.emplace_back(line.name);

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace quill {
@@ -29,6 +30,8 @@ class ProfileFile {
   // comment. A value is cut at its first line break. False when the file cannot be written or the names
   // cannot be stored (the old file is then untouched).
   bool WriteString(const std::string& section, const std::string& key, const std::string& value);
+  // Several keys of one section in one write, in the order given.
+  bool WriteStrings(const std::string& section, const std::vector<std::pair<std::string, std::string>>& values);
   bool DeleteKey(const std::string& section, const std::string& key);
   bool DeleteSection(const std::string& section);
 

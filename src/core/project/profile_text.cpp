@@ -70,6 +70,49 @@ std::string ProfileValue(std::string_view raw) {
   return std::string(raw.substr(0, kMaxValueChars));
 }
 
+size_t FindProfileSection(const std::vector<std::string>& lines, std::string_view section) {
+  for (size_t i = 0; i < lines.size(); ++i) {
+    ProfileLine line = ParseProfileLine(lines[i]);
+    if (line.kind == ProfileLineKind::Section && ProfileNamesEqual(line.name, section)) return i;
+  }
+  return NoLine;
+}
+
+size_t ProfileSectionEnd(const std::vector<std::string>& lines, size_t header) {
+  size_t i = header + 1;
+  while (i < lines.size() && ParseProfileLine(lines[i]).kind != ProfileLineKind::Section) ++i;
+  return i;
+}
+
+size_t FindProfileKey(const std::vector<std::string>& lines, size_t header, std::string_view key) {
+  size_t end = ProfileSectionEnd(lines, header);
+  for (size_t i = header + 1; i < end; ++i) {
+    ProfileLine line = ParseProfileLine(lines[i]);
+    if (line.kind == ProfileLineKind::Key && ProfileNamesEqual(line.name, key)) return i;
+  }
+  return NoLine;
+}
+
+void SetProfileValue(std::vector<std::string>& lines, const std::string& section, const std::string& key,
+                     const std::string& value) {
+  size_t header = FindProfileSection(lines, section);
+  if (header == NoLine) {
+    if (!lines.empty() && !lines.back().empty()) lines.emplace_back();
+    lines.push_back("[" + section + "]");
+    lines.push_back(key + "=" + value);
+    return;
+  }
+  size_t at = FindProfileKey(lines, header, key);
+  if (at != NoLine) {
+    lines[at] = std::string(ParseProfileLine(lines[at]).name) + "=" + value;
+    return;
+  }
+  // After the section's last non-blank line, so the blank line before the next section stays.
+  size_t end = ProfileSectionEnd(lines, header);
+  while (end > header + 1 && Trim(lines[end - 1]).empty()) --end;
+  lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(end), key + "=" + value);
+}
+
 int ProfileInt(std::string_view value) {
   size_t i = 0;
   bool negative = false;

@@ -27,6 +27,17 @@ std::vector<std::string> SplitProfileLines(std::string_view text);
 // The value as a reader gets it: one pair of enclosing quotes removed, cut at 254 characters.
 std::string ProfileValue(std::string_view raw);
 
+// Positions in a file's lines.  A section runs from its header to the next header.
+inline constexpr size_t NoLine = static_cast<size_t>(-1);
+size_t FindProfileSection(const std::vector<std::string>& lines, std::string_view section);  // header or NoLine
+size_t ProfileSectionEnd(const std::vector<std::string>& lines, size_t header);              // one past its end
+size_t FindProfileKey(const std::vector<std::string>& lines, size_t header, std::string_view key);
+
+// Sets key=value in the lines: replaced in place, else added after the section's last non-blank line,
+// else added with a new section at the end.  The value must hold no line break.
+void SetProfileValue(std::vector<std::string>& lines, const std::string& section, const std::string& key,
+                     const std::string& value);
+
 // Windows profile integers: optional sign and leading decimal digits; no digits reads as 0.
 int ProfileInt(std::string_view value);
 
