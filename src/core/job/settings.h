@@ -45,7 +45,8 @@ struct EngravingSettings {
   // Curves.
   int OUTARCS = 1;  // 1 fit tangent arcs, 0 all linear
   std::string FCTOL = "0.001";
-  std::string ACNPTS = "4";
+  std::string ACNPTS = "4";  // the "Number of Points" field as typed
+  int CurvePoints = 4;       // the rows of the curve point table in use (0..125), written as ACNPTS
   int BCTNOFIT = 0;  // 1 polyline, 0 cubic spline
   bool ACPERP = false;
   std::array<float, CurvePointCount> ACURVEX{};  // the curve point table (ACURVETAB)
@@ -57,6 +58,9 @@ struct EngravingSettings {
   std::string LSPACE = "1.375";
   int BCSPACE = 1;  // 1 constant, 0 variable (per-character table)
   std::array<CharEntry, CharTableSize> CharTable{};  // VSPACETAB / VHEIGHTTAB
+  // The editor's character count last taken (dialog activation, project load): the per-character
+  // table's rows; may pass CharTableSize, in which case only the table's entries are ever written.
+  int CharRows = 0;
 
   // Tool path.
   std::string ZDEPTH = "-0.0500";
