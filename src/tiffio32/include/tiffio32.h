@@ -193,7 +193,27 @@ TIFFIO32_API int16_t writetagstring(const char* file, int16_t page, int32_t tag,
 TIFFIO32_API int16_t writetagstringstream(uint8_t* stream, uint32_t size, int16_t page, int32_t tag,
                                          const char* text);
 
-/* ---- DIB depth and colour conversions ---- */
+/* ---- DIB depth and colour conversions ----
+ * A conversion leaves the DIB it is given as it was and returns a new DIB (the caller's), or null when
+ * it does not apply to that DIB or fails.  DIBs read are bottom-up and uncompressed. */
+
+/* Colour-table entries after the header: biClrUsed when nonzero, else 2^biBitCount up to 8 bits, 0
+ * for deeper DIBs and for a header that cannot be read. */
+TIFFIO32_API int32_t GetColorsInPalette(const BITMAPINFOHEADER* header);
+/* Copies the palette's entries (room for 256) and returns their count (1 to 256); else 0. */
+TIFFIO32_API int32_t GetPalette(HPALETTE palette, PALETTEENTRY* entries);
+
+/* One step deeper, same indices, the colour table copied (biClrUsed 16, 256), or each index's colour
+ * at 24 bits.  Null unless the DIB has a 40-byte header and the stated depth. */
+TIFFIO32_API HGLOBAL DIB1to4(HGLOBAL dib);
+TIFFIO32_API HGLOBAL DIB4To8(HGLOBAL dib);
+TIFFIO32_API HGLOBAL DIB8To24(HGLOBAL dib);
+TIFFIO32_API HGLOBAL DIB1To8(HGLOBAL dib);
+TIFFIO32_API HGLOBAL DIB1To24(HGLOBAL dib);
+TIFFIO32_API HGLOBAL DIB4To24(HGLOBAL dib);
+/* Raises a 1-, 4- or 8-bit DIB to bits (4, 8 or 24); null when it is not shallower or the result
+ * would pass 16,000,000 bytes. */
+TIFFIO32_API HGLOBAL ImgIncreaseColors(HGLOBAL dib, int16_t bits);
 
 /* ---- end of DIB depth and colour conversions ---- */
 
