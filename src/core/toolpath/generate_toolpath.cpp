@@ -1,0 +1,132 @@
+#include "toolpath/generate_toolpath.h"
+
+#include <cerrno>
+#include <cmath>
+
+#include "job/job.h"
+#include "mathlib/geom2d.h"
+#include "toolpath/artwork_toolpath.h"
+#include "toolpath/cl_output.h"
+#include "toolpath/text_toolpath.h"
+#include "ui/ui.h"
+
+namespace quill {
+
+namespace {
+
+bool NeedsText(ToolPathSource s) {
+  return s == ToolPathSource::TextOnly || s == ToolPathSource::ArtworkThenText || s == ToolPathSource::TextThenArtwork;
+}
+
+bool NeedsArtwork(ToolPathSource s) {
+  return s == ToolPathSource::ArtworkOnly || s == ToolPathSource::ArtworkThenText ||
+         s == ToolPathSource::TextThenArtwork;
+}
+
+// Settings that could never finish, and generators this build lacks, are refused before the file is touched.
+bool CheckBeforeWriting(Job& job, const ToolPathOptions& o, const ToolPathValues& v, const ToolPathPlugins& p) {
+  const char* refusal = nullptr;
+  if (o.multipleDepths && o.zAxis == ZAxisMode::Constant && IsZero(v.ZPERPASS) && v.ZTOP > v.ZDEPTH) {
+    refusal = "-Z- Per Pass Cannot be Zero with Multiple -Z- Depths";
+  } else if (o.carveText && NeedsText(o.source) && !p.carveText) {
+    refusal = "Carve Text in 3D is not available in this version";
+  } else if (o.source == ToolPathSource::BitmapScan && !p.bitmapScan) {
+    refusal = "3D Bitmap Scan is not available in this version";
+  } else if (o.zAxis == ZAxisMode::ProjectOnSurface && !p.projection) {
+    refusal = "Project on Surface is not available in this version";
+  }
+  if (refusal) job.ui.Error(refusal);
+  return !refusal;
+}
+
+bool CheckSources(Job& job, ToolPathSource s) {
+  if (NeedsText(s) && !job.flags.TextPathGenerated) {
+    job.ui.Error("Cannot Process Text, Text path Not Generated");
+    return false;
+  }
+  if (NeedsArtwork(s) && !job.flags.ArtworkPresent) {
+    job.ui.Error("Cannot Process ArtWork, No ArtWork has been Defined");
+    return false;
+  }
+  return true;
+}
+
+void Text(Job& job, const ToolPathOptions& o, const ToolPathPlugins& p, const ToolPathPass& pass) {
+  if (o.carveText) {
+    p.carveText(job, pass);
+  } else {
+    TextToolPath(job, pass);
+  }
+}
+
+void RunSources(Job& job, const ToolPathOptions& o, const ToolPathPlugins& p, const ToolPathPass& pass) {
+  switch (o.source) {
+    case ToolPathSource::TextOnly: Text(job, o, p, pass); break;
+    case ToolPathSource::ArtworkOnly: ArtworkToolPath(job, pass); break;
+    case ToolPathSource::ArtworkThenText:
+      ArtworkToolPath(job, pass);
+      Text(job, o, p, pass);
+      break;
+    case ToolPathSource::TextThenArtwork:
+      Text(job, o, p, pass);
+      ArtworkToolPath(job, pass);
+      break;
+    case ToolPathSource::BitmapScan: p.bitmapScan(job, pass); break;
+  }
+}
+
+// Pass k goes k steps below the top of the part, never below the cutting depth.  Counting the steps
+// rather than adding them up keeps rounding from making an extra pass a hair above the final depth.
+double PassDepth(const ToolPathValues& v, long k) {
+  double d = v.ZTOP - static_cast<double>(k) * std::fabs(v.ZPERPASS);
+  return d < v.ZDEPTH + 1e-9 ? v.ZDEPTH : d;
+}
+
+void RunPasses(Job& job, const ToolPathOptions& o, const ToolPathPlugins& p, ClOutput& out, const ToolPathValues& v) {
+  SurfaceProjection* projection = o.zAxis == ZAxisMode::ProjectOnSurface ? p.projection : nullptr;
+  bool multiple = o.multipleDepths && !projection;
+  for (long k = 1;; ++k) {
+    double d = multiple ? PassDepth(v, k) : v.ZDEPTH;
+    RunSources(job, o, p, ToolPathPass{out, v, d, projection});
+    if (!multiple || d <= v.ZDEPTH) break;
+  }
+}
+
+bool OpenClFile(Job& job, ClOutput& out, bool appendMode) {
+  errno = 0;
+  if (out.Open(job.paths.CLFileName, appendMode)) return true;
+  ReportClFileError(job.ui, errno, job.paths.CLFileName);
+  return false;
+}
+
+bool CloseClFile(Job& job, ClOutput& out) {
+  errno = 0;
+  if (out.Close()) return true;
+  ReportClFileError(job.ui, errno, job.paths.CLFileName);
+  return false;
+}
+
+}  // namespace
+
+bool GenerateToolPath(Job& job, const ToolPathOptions& options, bool appendMode, const ToolPathPlugins& plugins) {
+  job.flags.ToolPathCreated = false;
+  job.ui.Counter(StatusChannel::ToolPathCounter, 0);
+  ToolPathValues v = ReadToolPathValues(job.ui, job.settings);
+  if (!CheckBeforeWriting(job, options, v, plugins)) return false;
+  if (options.zAxis == ZAxisMode::ProjectOnSurface && !plugins.projection->PrepareSurface()) return false;
+  BusyScope busy(job.ui);
+  ClOutput out(job.ui);
+  if (!OpenClFile(job, out, appendMode)) return false;
+  out.WriteRotaryRadius(v.ROTRAD);
+  if (!CheckSources(job, options.source)) {
+    out.Close();
+    return false;
+  }
+  RunPasses(job, options, plugins, out, v);
+  if (!appendMode) out.WriteEnd();
+  if (!CloseClFile(job, out)) return false;
+  job.flags.ToolPathCreated = true;
+  return true;
+}
+
+}  // namespace quill

@@ -1,0 +1,16 @@
+// One complete tool path run: the text path and the artwork into the cutter-location file QUILLMAR.CL.
+#pragma once
+
+#include "toolpath/toolpath_options.h"
+#include "toolpath/toolpath_pass.h"
+
+namespace quill {
+
+class Job;
+
+// Writes the rotary radius record, then every depth pass of the chosen sources, then "-999" (not in
+// appendMode, where the run goes on the end of the file for the serial-number run).  True when the
+// tool path was made; ToolPathCreated says the same.  Refusals are reported through the Ui.
+bool GenerateToolPath(Job& job, const ToolPathOptions& options, bool appendMode, const ToolPathPlugins& plugins = {});
+
+}  // namespace quill
