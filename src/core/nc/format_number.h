@@ -1,0 +1,22 @@
+// The body of every numeric word in the NC output (X, Y, Z, I, J, R, F, angles): the machine's number
+// format decides about the decimal point, leading and trailing zeros.
+#pragma once
+
+#include <string>
+
+namespace quill {
+
+// Number format codes of FORMAT and FFORMAT.
+enum NumberFormat {
+  FmtDecimal = 1,           // "1.25", "-.25", "12.0"
+  FmtLeadingZeros = 2,      // whole part padded to the left digits, fraction zeros dropped, no point
+  FmtTrailingZeros = 3,     // no whole-part zero, every fraction digit kept, no point
+  FmtLeadingTrailing = 4,   // both paddings, no point
+};
+
+// digitsLeft only pads (a longer whole part is written in full); digitsRight is the number of decimals
+// the value is rounded to.  Codes outside 1 ... 4 are written as decimal.  A negative value that rounds
+// to zero keeps its sign ("-0").
+std::string FormatNumber(int format, int digitsLeft, int digitsRight, double value);
+
+}  // namespace quill
