@@ -1,0 +1,81 @@
+// Extents: the window that shows the whole job, from the text path, the artwork, the reference frame
+// and the tool path.
+#include <cmath>
+
+#include "job/job.h"
+#include "mathlib/number_text.h"
+#include "records/artwork_query.h"
+#include "records/textpath_record.h"
+#include "ui/ui.h"
+#include "view/draw_job.h"
+#include "view/main_view.h"
+#include "view/recording_canvas.h"
+#include "view/setting_number.h"
+
+namespace quill {
+
+namespace {
+
+// The headless picture Extents is worked out on: its size does not change the window.
+constexpr int kHeadlessWidth = 1024, kHeadlessHeight = 768;
+
+WorldWindow ToWindow(const Box& b) {
+  return {b.xmin, b.ymin, b.xmax, b.ymax};
+}
+
+void Grow(Box& b, double fraction) {
+  double dx = (b.xmax - b.xmin) * fraction, dy = (b.ymax - b.ymin) * fraction;
+  b = {b.xmin - dx, b.ymin - dy, b.xmax + dx, b.ymax + dy};
+}
+
+// The box of the text path's moves and lines (arcs end where a line or move of the path begins).
+Box TextPathBox(const std::string& path, bool square) {
+  Box box;
+  TextPathReader in(path);
+  TextPathRecord r;
+  while (in.Next(r)) {
+    if ((r.kind == TpMove || r.kind == TpLine) && std::isfinite(r.X) && std::isfinite(r.Y)) box.Widen(r.X, r.Y);
+  }
+  if (box.Empty()) return box;
+  Grow(box, 0.1);
+  double w = box.xmax - box.xmin, h = box.ymax - box.ymin;
+  if (square) (h >= w ? box.xmin : box.ymin) -= std::fabs(h - w) / 4;
+  return box;
+}
+
+}  // namespace
+
+void MainView::Extents() {
+  StopSimulation();
+  BusyScope busy(job_.ui);
+  ViewState& v = job_.view;
+  v.ViewWindow = {1000, 1000, -1000, -1000};
+  v.Zmin = v.Zmax = 0;
+  job_.flags.DisplayIdle = false;
+  ResetScrollBars();
+  Set3D();
+  Box box;
+  if (job_.flags.TextPathGenerated) box = TextPathBox(job_.paths.TextPathFileName, !v.View3D);
+  if (job_.flags.ArtworkPresent) {
+    WidenByArtwork(job_.paths.ArtFileName, box);
+    if (!box.Empty()) Grow(box, 0.1);
+  }
+  if (job_.flags.RefFrameOn) {
+    const EngravingSettings& s = job_.settings;
+    double x = SettingNumber(s.RFX), y = SettingNumber(s.RFY);
+    box.Widen(x, y);
+    box.Widen(x + SettingNumber(s.RFXX), y + SettingNumber(s.RFYY));
+  }
+  v.ViewWindow = ToWindow(box);
+  DrawToolPath(job_, view_, canvas_, false, true);
+  ShowWindow(false);
+}
+
+void ComputeJobExtents(Job& job) {
+  RecordingCanvas canvas(kHeadlessWidth, kHeadlessHeight, 96, false);
+  MainView view(job, canvas);
+  view.SetupView();
+  view.Extents();
+}
+
+}  // namespace quill
