@@ -17,6 +17,7 @@ class WorkBuffer {
   bool ok() const { return data_ != nullptr; }
   T* get() { return data_.get(); }
   const T* get() const { return data_.get(); }
+  T* operator->() { return data_.get(); }
   T& operator[](size_t i) { return data_[i]; }
   const T& operator[](size_t i) const { return data_[i]; }
 

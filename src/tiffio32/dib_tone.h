@@ -9,6 +9,9 @@
 namespace quill::tiff {
 
 extern const uint8_t kToneTable[256];
+// The curve's flat ends: the darkest and lightest fifth or so of luminance tone to these.
+constexpr uint8_t kToneBlack = 1;
+constexpr uint8_t kToneWhite = 254;
 extern const uint8_t kBayer8[8][8];
 
 // (R × 30 + G × 59 + B × 11) / 100

@@ -215,6 +215,28 @@ TIFFIO32_API HGLOBAL DIB4To24(HGLOBAL dib);
  * would pass 16,000,000 bytes. */
 TIFFIO32_API HGLOBAL ImgIncreaseColors(HGLOBAL dib, int16_t bits);
 
+/* Flags of the reducing conversions. */
+#define DIB_ORDERED_DITHER 1 /* black and white: 8 x 8 ordered dither */
+#define DIB_BURKES_DITHER 2  /* black and white: Burkes; colours: Floyd-Steinberg */
+#define DIB_FLOYD_DITHER 4   /* Floyd-Steinberg */
+#define DIB_TO_GRAY 8        /* ReduceColorToColor: gray instead (ColorToGrayscale) */
+#define DIB_FIXED_PALETTE 16 /* ReduceColorToColor: the library's fixed 16 or 256 colours */
+
+/* Black and white (table black, white) from a 1-, 4-, 8- or 24-bit DIB through the tone curve; the
+ * lowest of the flags 1, 2, 4 set chooses the method, none a threshold at the middle. */
+TIFFIO32_API HGLOBAL DitherToBW(HGLOBAL dib, int16_t flags);
+/* Black and white by error diffusion on each component, from 24 bits (8 and 4 bits made 24 first). */
+TIFFIO32_API HGLOBAL DIB24To1(HGLOBAL dib);
+TIFFIO32_API HGLOBAL DIB8To1(HGLOBAL dib);
+TIFFIO32_API HGLOBAL DIB4To1(HGLOBAL dib);
+/* colors 2: DitherToBW (null for a 1-bit DIB); up to 256: ReduceColorToColor; more: null. */
+TIFFIO32_API HGLOBAL ImgReduceColors(HGLOBAL dib, int16_t colors, int16_t flags);
+/* A 4-bit (colors up to 16) or 8-bit DIB with a median-cut palette of at most colors entries; null for
+ * a 1- or 4-bit DIB with fewer table entries than colors. */
+TIFFIO32_API HGLOBAL ReduceColorToColor(HGLOBAL dib, int16_t colors, int16_t flags);
+/* 4 and 8 bits: the same indices with a gray table; 24 bits: 8-bit gray.  Null for 1 bit. */
+TIFFIO32_API HGLOBAL ColorToGrayscale(HGLOBAL dib);
+
 /* ---- end of DIB depth and colour conversions ---- */
 
 #ifdef __cplusplus

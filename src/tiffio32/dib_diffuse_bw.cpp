@@ -1,0 +1,82 @@
+// Black and white by error diffusion on each colour component (DIB24To1 and the palette forms that
+// first make their picture 24-bit).  The picture is diffused as a working copy, two rows at a time.
+#include <algorithm>
+#include <utility>
+
+#include "dib_block.h"
+#include "dib_buffer.h"
+#include "dib_layout.h"
+
+namespace quill::tiff {
+
+namespace {
+
+// Each component's share of the error is clamped into its pixel straight away.
+inline void AddClamped(int16_t& component, int share) {
+  component = static_cast<int16_t>(std::clamp(component + share, 0, 255));
+}
+
+// Picture row y as blue, green, red components.
+void LoadRow(const DibInfo& source, const FullPalette& palette, int32_t y, uint8_t* bgr, int16_t* row) {
+  ExpandBgr(source, palette, source.TopRow(y), bgr);
+  std::copy(bgr, bgr + static_cast<size_t>(source.width) * 3, row);
+}
+
+// Decides the row's pixels (1 white) and passes each component's error on: 3/8 right, 3/8 below and
+// 1/4 below-right.
+void DiffuseRow(int16_t* row, int16_t* below, int32_t width, uint8_t* white) {
+  for (int32_t x = 0; x < width; ++x) {
+    int16_t* px = row + 3 * x;
+    const unsigned y = px[2] * 77u + px[1] * 151u + px[0] * 28u;
+    white[x] = y >= 32768;
+    const bool right = x + 1 < width;
+    for (int c = 0; c < 3; ++c) {
+      const int d = px[c] - (white[x] ? 255 : 0);
+      if (right) AddClamped(px[3 + c], 3 * d / 8);
+      if (below == nullptr) continue;
+      AddClamped(below[3 * x + c], 3 * d / 8);
+      if (right) AddClamped(below[3 * x + 3 + c], d / 4);
+    }
+  }
+}
+
+HGLOBAL DiffuseBlackWhite(const DibInfo& source) {
+  const size_t samples = static_cast<size_t>(source.width) * 3;
+  NewDib out(source, 1, 2);
+  WorkBuffer<uint8_t> bgr(samples);
+  WorkBuffer<int16_t> row(samples);
+  WorkBuffer<int16_t> next(samples);
+  WorkBuffer<uint8_t> white(source.width);
+  if (!out.ok() || !bgr.ok() || !row.ok() || !next.ok() || !white.ok()) return nullptr;
+  SetBlackWhiteTable(out.table());
+  const FullPalette palette(source);
+  LoadRow(source, palette, 0, bgr.get(), row.get());
+  for (int32_t y = 0; y < source.height; ++y) {
+    const bool last = y + 1 == source.height;
+    if (!last) LoadRow(source, palette, y + 1, bgr.get(), next.get());
+    DiffuseRow(row.get(), last ? nullptr : next.get(), source.width, white.get());
+    PackIndices(white.get(), source.width, 1, out.TopRow(y));
+    std::swap(row, next);
+  }
+  return out.Release();
+}
+
+// The palette forms pass through the fixed 24-bit steps, which take only 40-byte headers.
+HGLOBAL DiffuseFrom(HGLOBAL dib, int bits) {
+  InputDib in(dib);
+  if (!in.ok() || in.info().bits != bits) return nullptr;
+  if (bits != 24 && in.header().biSize != sizeof(BITMAPINFOHEADER)) return nullptr;
+  return DiffuseBlackWhite(in.info());
+}
+
+}  // namespace
+
+}  // namespace quill::tiff
+
+extern "C" {
+
+HGLOBAL DIB24To1(HGLOBAL dib) { return quill::tiff::DiffuseFrom(dib, 24); }
+HGLOBAL DIB8To1(HGLOBAL dib) { return quill::tiff::DiffuseFrom(dib, 8); }
+HGLOBAL DIB4To1(HGLOBAL dib) { return quill::tiff::DiffuseFrom(dib, 4); }
+
+}  // extern "C"
