@@ -35,14 +35,17 @@ HGLOBAL RaiseDepth(const DibInfo& source, int bits) {
   return out.Release();
 }
 
+HGLOBAL IncreaseColors(const DibInfo& source, int bits) {
+  constexpr double kIncreaseLimit = 16000000.0;
+  const double bytes = static_cast<double>(source.width) * source.height * bits / 8.0;
+  return bytes > kIncreaseLimit ? nullptr : RaiseDepth(source, bits);
+}
+
 }  // namespace quill::tiff
 
 namespace {
 
 using quill::tiff::InputDib;
-
-// ImgIncreaseColors refuses to make pictures of more than this many bytes.
-constexpr double kIncreaseLimit = 16000000.0;
 
 // The fixed steps take only plain 40-byte headers of the stated depth.
 HGLOBAL FixedStep(HGLOBAL dib, int from, int to) {
@@ -65,11 +68,7 @@ HGLOBAL DIB4To24(HGLOBAL dib) { return FixedStep(dib, 4, 24); }
 
 HGLOBAL ImgIncreaseColors(HGLOBAL dib, int16_t bits) {
   InputDib in(dib);
-  if (!in.ok()) return nullptr;
-  const quill::tiff::DibInfo& info = in.info();
-  const double bytes = static_cast<double>(info.width) * info.height * bits / 8.0;
-  if (bytes > kIncreaseLimit) return nullptr;
-  return quill::tiff::RaiseDepth(info, bits);
+  return in.ok() ? quill::tiff::IncreaseColors(in.info(), bits) : nullptr;
 }
 
 }  // extern "C"

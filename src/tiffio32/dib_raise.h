@@ -11,4 +11,7 @@ namespace quill::tiff {
 // not apply or memory runs out.
 HGLOBAL RaiseDepth(const DibInfo& source, int bits);
 
+// RaiseDepth for ImgIncreaseColors, which refuses to make more than 16,000,000 bytes of pixels.
+HGLOBAL IncreaseColors(const DibInfo& source, int bits);
+
 }  // namespace quill::tiff
