@@ -7,11 +7,6 @@ namespace quill {
 
 namespace {
 
-// 1/x, or 0 when x is too small to divide by.
-double SafeReciprocal(double x) {
-  return std::fabs(x) >= 5e-05 ? 1.0 / x : 0.0;
-}
-
 // n! for n = 0 .. 124; 124! is about 1.5e207, well inside a double.
 const std::array<double, MaxCurveNodes>& Factorials() {
   static const std::array<double, MaxCurveNodes> table = [] {
@@ -56,9 +51,11 @@ std::vector<CurvePoint> BezierPoints(std::span<const CurvePoint> nodes, int poin
   const auto& f = Factorials();
   std::vector<double> binomial(count);
   for (int i = 0; i <= n; ++i) binomial[i] = f[n] / (f[i] * f[n - i]);
-  const double step = SafeReciprocal(pointCount - 1);
   points.reserve(pointCount);
-  for (int k = 0; k < pointCount; ++k) points.push_back(BezierAt(nodes, binomial, k * step));
+  // Dividing rather than stepping lands the last point exactly on the last node.
+  for (int k = 0; k < pointCount; ++k) {
+    points.push_back(BezierAt(nodes, binomial, pointCount > 1 ? double(k) / (pointCount - 1) : 0.0));
+  }
   return points;
 }
 
