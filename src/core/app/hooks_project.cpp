@@ -1,12 +1,36 @@
 #include "app/stages.h"
+#include "job/job.h"
+#include "project/preferences_file.h"
+#include "project/project_commands.h"
+#include "project/project_reader.h"
+#include "project/recent_projects.h"
 
 namespace quill {
 
-bool LoadDefaultProject(Job&) { return false; }
-StageStatus ReadProjectFile(Job&, const std::string&) { return StageStatus::Missing; }
-void AddRecentProject(Job&, const std::string&) {}
-void ReadStartupPreferences(Job&) {}
-void WriteClosingPreferences(Job&) {}
-void WriteRecentProjects(Job&) {}
+bool LoadDefaultProject(Job& job) {
+  return ReadDefaultProject(job);
+}
+
+StageStatus ReadProjectFile(Job& job, const std::string& path) {
+  return ReadProject(job, path) == ProjectRead::Read ? StageStatus::Done : StageStatus::Failed;
+}
+
+void AddRecentProject(Job& job, const std::string& path) {
+  AddRecentProject(job.prefs.RecentProjects, path);
+}
+
+void ReadStartupPreferences(Job& job) {
+  ReadRecentSection(job);
+  ReadSolidViewer(job);
+  ReadPreferences(job);
+}
+
+void WriteClosingPreferences(Job& job) {
+  WritePreferences(job);
+}
+
+void WriteRecentProjects(Job& job) {
+  WriteRecentSection(job);
+}
 
 }  // namespace quill

@@ -36,6 +36,7 @@ struct Preferences {
   std::string ProjectionToleranceText = "0.02500";
   bool NcGeneratorOption = true;
   std::array<std::string, 4> RecentProjects;  // section MRU, first = most recent
+  bool SolidView = false;                     // SOLIDV: the Solid Model command is offered
 };
 
 }  // namespace quill

@@ -12,6 +12,11 @@ namespace quill {
 // Nearest integer, halves to even, clamped to the int range (a NaN gives 0).
 int RoundToInt(double x);
 
+// A yes/no value as files hold it: "1" or "0".
+inline std::string BoolText(bool on) {
+  return on ? "1" : "0";
+}
+
 // A whole decimal integer: optional leading blanks, optional sign, digits, nothing after.
 std::optional<int> IntegerText(std::string_view text);
 

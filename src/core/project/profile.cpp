@@ -72,7 +72,7 @@ void ProfileFile::Refresh() const {
   lines_ = SplitProfileLines(text);
 }
 
-std::optional<std::string> ProfileFile::ReadRaw(const std::string& section, const std::string& key) const {
+std::optional<std::string> ProfileFile::Lookup(const std::string& section, const std::string& key) const {
   Refresh();
   size_t header = FindProfileSection(lines_, section);
   if (header == NoLine) return std::nullopt;
@@ -82,7 +82,7 @@ std::optional<std::string> ProfileFile::ReadRaw(const std::string& section, cons
 }
 
 std::string ProfileFile::ReadString(const std::string& section, const std::string& key, const std::string& def) const {
-  std::optional<std::string> raw = ReadRaw(section, key);
+  std::optional<std::string> raw = Lookup(section, key);
   return raw ? ProfileValue(*raw) : def;
 }
 

@@ -23,8 +23,6 @@ class ProfileFile {
   // The value's leading decimal digits (with an optional sign); def when the key is missing or its value
   // is empty; a value without leading digits reads as 0, as the Windows function gives it.
   int ReadInt(const std::string& section, const std::string& key, int def) const;
-  // The value exactly as stored (trimmed, not cut, quotes kept); nothing when the key is missing.
-  std::optional<std::string> ReadRaw(const std::string& section, const std::string& key) const;
 
   // Creates the file, section and key as needed; replaces a value in place; keeps every other line and
   // comment. A value is cut at its first line break. False when the file cannot be written or the names
@@ -47,6 +45,8 @@ class ProfileFile {
     bool operator==(const Stamp&) const = default;
   };
 
+  // The value as stored (trimmed, not cut, quotes kept); nothing when the key is missing.
+  std::optional<std::string> Lookup(const std::string& section, const std::string& key) const;
   static Stamp StampOf(const std::string& path);
   void Refresh() const;
   bool Store(std::vector<std::string> lines);

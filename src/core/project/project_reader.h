@@ -1,0 +1,21 @@
+// Reading a project (.QLM) into the settings, the tables, the artwork file and the editor text.  A project
+// is untrusted input: any bytes and line lengths are read without harm, table rows past the tables are
+// read past, and a missing "$ENDTAB" runs the table to the end of the file.
+#pragma once
+
+#include <string>
+
+namespace quill {
+
+class Job;
+
+enum class ProjectRead {
+  Read,         // the whole file was read (values that were not numbers were reported and counted as 0)
+  OpenFailed,   // "File Open error"; nothing changed
+  NotAProject,  // "Not a Valid QUILLMARK File"; nothing changed
+  Stopped,      // a TSHAPE that is not a whole number stopped the reading; what came before it is kept
+};
+
+ProjectRead ReadProject(Job& job, const std::string& path);
+
+}  // namespace quill
