@@ -77,9 +77,8 @@ void ToolPathDrawing::UsePen(bool rapid) {
   int pen = rapid ? 1 : 0;
   if (pen == pen_) return;
   pen_ = pen;
-  view_.SetLineStyle(canvas_, rapid ? 3 : 0);
-  view_.SetPenWidth(canvas_, rapid ? 1 : feedWidth_);
-  view_.SetPenColor(canvas_, rapid ? job_.prefs.RapidColor : job_.prefs.ToolPathColor);
+  view_.SetPen(canvas_, rapid ? job_.prefs.RapidColor : job_.prefs.ToolPathColor, rapid ? 1 : feedWidth_,
+               rapid ? 3 : 0);
 }
 
 void ToolPathDrawing::Draw(const ClRecord& r) {
@@ -117,9 +116,7 @@ void ToolPathDrawing::Collect(const ClRecord& r) {
 }
 
 void ToolPathDrawing::DrawCutter(double x, double y, double z) {
-  view_.SetLineStyle(canvas_, 0);
-  view_.SetPenWidth(canvas_, 1);
-  view_.SetPenColor(canvas_, job_.prefs.ToolPathColor);
+  view_.SetPen(canvas_, job_.prefs.ToolPathColor, 1, 0);
   canvas_.SetPenMode(PenMode::Xor);
   cutter_.Draw(view_, canvas_, x, y, z);
   canvas_.SetPenMode(PenMode::Copy);
@@ -187,8 +184,7 @@ void DrawToolPath(Job& job, Trwindow& view, Canvas& canvas, bool slow, bool coll
     return;
   }
   ToolPathDrawing(job, view, canvas, slow, collectExtents).Run(in);
-  view.SetLineStyle(canvas, 0);
-  view.SetPenWidth(canvas, 1);
+  view.SetPen(canvas, job.prefs.ToolPathColor, 1, 0);
 }
 
 }  // namespace quill

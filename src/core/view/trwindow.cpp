@@ -251,4 +251,11 @@ void Trwindow::SetLineStyle(Canvas& canvas, int style) {
   ApplyPen(canvas);
 }
 
+void Trwindow::SetPen(Canvas& canvas, Color color, int width, int style) {
+  penColor_ = color;
+  penWidth_ = width < 1 ? 1 : width;
+  lineStyle_ = style >= 0 && style <= 3 ? style : 0;
+  ApplyPen(canvas);
+}
+
 }  // namespace quill

@@ -56,6 +56,8 @@ class Trwindow {
   void SetPenColor(Canvas& canvas, Color color);
   void SetPenWidth(Canvas& canvas, int width);
   void SetLineStyle(Canvas& canvas, int style);
+  // Colour, width and line style at once: one pen on the canvas.
+  void SetPen(Canvas& canvas, Color color, int width, int style);
   int LineStyle() const { return lineStyle_; }
   int ColourIndex() const { return colourIndex_; }
   int PenWidth() const { return penWidth_; }

@@ -22,7 +22,7 @@ constexpr TickTable kTicks[] = {{100, 0.002, 5}, {50, 0.01, 5},   {10, 0.2, 8}, 
                                 {0.125, 5, 3},   {0.0625, 10, 6}, {0.03125, 50, 2}, {0.015625, 50, 1}};
 
 // A ruler never draws more ticks than this: a window far wider than the table foresees gets coarser ticks.
-constexpr double kMaxTicks = 10000;
+constexpr double kMaxTicks = 4000;
 
 int FontSize(double pixels) {
   double v = std::rint(pixels);
