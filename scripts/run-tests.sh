@@ -4,6 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh --tests
+scripts/get-rs274.sh
 cmake -S . -B build/asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUILL_SANITIZE=ON >/dev/null
 cmake --build build/asan
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0

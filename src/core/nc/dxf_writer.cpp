@@ -36,6 +36,8 @@ void DxfWriter::Closing() {
   Group("  0", "EOF");
 }
 
+void DxfWriter::Text(NcOutput&, const std::string& text) { Group("999", text); }
+
 void DxfWriter::Entity(const char* kind) {
   Group("  0", kind);
   Group("  8", "0");

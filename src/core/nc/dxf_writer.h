@@ -13,6 +13,8 @@ class DxfWriter : public RecordWriter {
   void Header() override;
   bool Record(PostMove& mv) override;
   void Closing() override;
+  // A DXF file carries text records as comments: any other line would break the drawing.
+  void Text(NcOutput& out, const std::string& text) override;
 
  private:
   struct Xyz {

@@ -63,6 +63,8 @@ class RecordWriter {
   // Writes one move record; false when the record leaves the memories as they were.
   virtual bool Record(PostMove& mv) = 0;
   virtual void Closing() = 0;
+  // A text record (a comment or a machine-code line of the CL file): a block of its own.
+  virtual void Text(NcOutput& out, const std::string& text);
 };
 
 std::unique_ptr<RecordWriter> MakeRecordWriter(PostState& state);

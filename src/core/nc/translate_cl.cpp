@@ -47,7 +47,7 @@ bool TranslateRecords(Ui& ui, ClStream& cl, PostState& state, RecordWriter& writ
     if (rec.code == ClRotaryRadius) {
       state.rotaryRadius = rec.R;
     } else if (rec.code == ClText) {
-      state.out.Block(rec.text);
+      writer.Text(state.out, rec.text);
     } else if (rec.code == ClResetHome) {
       state.ForgetPosition();
     } else {
