@@ -2,6 +2,7 @@
 // lines become records.  Text is measured with the view face's own widths, so no font engine is needed.
 #pragma once
 
+#include <climits>
 #include <string>
 
 #include "view/canvas.h"
@@ -64,7 +65,7 @@ class EmfCanvas : public Canvas {
   Color textColor_ = clBlack, textColorWritten_ = clBlack;
   uint32_t penSlot_ = 0, brushSlot_ = 0, fontSlot_ = 0;
   int x_ = 0, y_ = 0;                // the current position as the caller sees it
-  int writtenX_ = 0, writtenY_ = 0;  // the current position in the file: moves are written lazily
+  int writtenX_ = INT_MIN, writtenY_ = INT_MIN;  // the position in the file: moves are written lazily
   PenMode mode_ = PenMode::Copy;
   int bkMode_ = 1;
   double cell_ = 12;

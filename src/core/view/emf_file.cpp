@@ -44,7 +44,7 @@ EmfFile::EmfFile(const std::string& path, int width, int height, int dpi)
 
 bool EmfFile::Raw(const EmfRecord& record) {
   EmfRecord head(record.Type());
-  head.U32(static_cast<uint32_t>(record.Size()));
+  head.U32(record.Type()).U32(static_cast<uint32_t>(record.Size()));
   std::FILE* f = file_.Stream();
   return std::fwrite(head.Body().data(), 1, 8, f) == 8 &&
          std::fwrite(record.Body().data(), 1, record.Body().size(), f) == record.Body().size();
