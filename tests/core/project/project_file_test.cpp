@@ -141,6 +141,17 @@ TEST_F(ProjectFile, WrittenFormMatchesTheGoldenFile) {
   EXPECT_EQ(ReadFile(path), ReadFile(golden));
 }
 
+TEST_F(ProjectFile, TheSampleProjectLoadsAndSavesByteIdentically) {
+  std::string sample = test::SourceDir() + "/data/samples/SAMPLE.QLM";
+  ASSERT_EQ(ReadProject(job, sample), ProjectRead::Read);
+  EXPECT_TRUE(ui.messages.empty());
+  EXPECT_EQ(job.settings.BFONTTYPE, 0);
+  EXPECT_EQ(job.text.size(), 2u);
+  std::string path = home.File("SAMPLE.QLM");
+  ASSERT_TRUE(WriteProject(job, path));
+  EXPECT_EQ(ReadFile(path), ReadFile(sample));
+}
+
 TEST_F(ProjectFile, AFailedSaveLeavesTheOldFileWhole) {
   std::string path = Project("$QUILLVER\r\n7.0100\r\n");
   std::string blocked = home.File("NO_SUCH_FOLDER/JOB.QLM");
