@@ -2,12 +2,12 @@
 // colour reduction that picks black and white or the median cut by the colours wanted (ImgReduceColors).
 #include <algorithm>
 #include <cstring>
-#include <utility>
 
 #include "dib_block.h"
 #include "dib_buffer.h"
 #include "dib_cell_map.h"
 #include "dib_dither_bw.h"
+#include "dib_error_rows.h"
 #include "dib_fixed_palette.h"
 #include "dib_gray.h"
 #include "dib_layout.h"
@@ -44,42 +44,32 @@ void CountCells(const DibInfo& source, uint64_t* histogram) {
   }
 }
 
-// Floyd–Steinberg over the picture from the top: each pixel plus the error it was passed (kept in
-// sixteenths), clamped, takes its cell's palette colour and passes on what that colour misses.
+// Floyd–Steinberg over the picture from the top: each pixel plus the error it was passed, clamped,
+// takes its cell's palette colour and passes on what that colour misses.
 class CellDitherer {
  public:
   CellDitherer(CellColorMap& map, const RGBQUAD* colors, int32_t width)
-      : map_(map), colors_(colors), width_(width), current_(Cells(width)), below_(Cells(width)) {}
-  bool ok() const { return current_.ok() && below_.ok(); }
+      : map_(map), colors_(colors), width_(width), errors_(width) {}
+  bool ok() const { return errors_.ok(); }
 
   void Row(const uint8_t* bgr, uint8_t* indices) {
-    int32_t* cur = current_.get() + 3;
-    int32_t* below = below_.get() + 3;
-    for (int32_t x = 0; x < width_; ++x, bgr += 3, cur += 3, below += 3) {
-      int v[3];
-      for (int c = 0; c < 3; ++c) v[c] = std::clamp(bgr[c] + cur[c] / 16, 0, 255);
-      indices[x] = map_.Lookup(CellOf(static_cast<uint8_t>(v[2]), static_cast<uint8_t>(v[1]), static_cast<uint8_t>(v[0])));
+    for (int32_t x = 0; x < width_; ++x, bgr += 3) {
+      const int32_t* passed = errors_.At(x);
+      uint8_t v[3];
+      for (int c = 0; c < 3; ++c) v[c] = static_cast<uint8_t>(std::clamp(bgr[c] + passed[c] / 16, 0, 255));
+      indices[x] = map_.Lookup(CellOf(v[2], v[1], v[0]));
       const RGBQUAD& got = colors_[indices[x]];
-      const int e[3] = {v[0] - got.rgbBlue, v[1] - got.rgbGreen, v[2] - got.rgbRed};
-      for (int c = 0; c < 3; ++c) {
-        cur[3 + c] += 7 * e[c];
-        below[c - 3] += 3 * e[c];
-        below[c] += 5 * e[c];
-        below[c + 3] += e[c];
-      }
+      const int error[3] = {v[0] - got.rgbBlue, v[1] - got.rgbGreen, v[2] - got.rgbRed};
+      errors_.Spread(x, 1, error);
     }
-    std::swap(current_, below_);
-    std::memset(below_.get(), 0, Cells(width_) * sizeof(int32_t));
+    errors_.NextRow();
   }
 
  private:
-  static size_t Cells(int32_t width) { return (static_cast<size_t>(width) + 2) * 3; }
-
   CellColorMap& map_;
   const RGBQUAD* colors_;
   int32_t width_;
-  WorkBuffer<int32_t> current_;
-  WorkBuffer<int32_t> below_;
+  ColorErrorRows errors_;
 };
 
 // Writes the picture with the palette's colours (tableSize entries, 16 or 256).

@@ -23,6 +23,8 @@ class Dib {
   }
 
   HGLOBAL get() const { return block_; }
+  // Lets go of the block without releasing it.
+  HGLOBAL Release() { return std::exchange(block_, nullptr); }
   explicit operator bool() const { return block_ != nullptr; }
 
   BITMAPINFOHEADER Header() const {

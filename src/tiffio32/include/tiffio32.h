@@ -125,10 +125,11 @@ TIFFIO32_API int16_t readtiffilestream(const uint8_t* stream, uint32_t size, int
                                        int16_t page, int16_t scale, HBITMAP* bitmap, HPALETTE* palette,
                                        int32_t user, TiffProgressProc callback);
 
-TIFFIO32_API int16_t getinfo(const char* file, int16_t page, int32_t* width, int32_t* height, int16_t* compression,
+/* Compression is the page's TIFF code (32773 PackBits, hence unsigned). */
+TIFFIO32_API int16_t getinfo(const char* file, int16_t page, int32_t* width, int32_t* height, uint16_t* compression,
                              int32_t* reserved, int16_t* pages, int16_t* bitsPerPixel);
 TIFFIO32_API int16_t getinfostream(const uint8_t* stream, uint32_t size, int16_t page, int32_t* width,
-                                   int32_t* height, int16_t* compression, int32_t* reserved, int16_t* pages,
+                                   int32_t* height, uint16_t* compression, int32_t* reserved, int16_t* pages,
                                    int16_t* bitsPerPixel);
 
 /* Writing: compression 0/1 none, 2 CCITT modified Huffman, 3 Group 3, 4 Group 4, 5 LZW, other PackBits.
@@ -236,6 +237,31 @@ TIFFIO32_API HGLOBAL ImgReduceColors(HGLOBAL dib, int16_t colors, int16_t flags)
 TIFFIO32_API HGLOBAL ReduceColorToColor(HGLOBAL dib, int16_t colors, int16_t flags);
 /* 4 and 8 bits: the same indices with a gray table; 24 bits: 8-bit gray.  Null for 1 bit. */
 TIFFIO32_API HGLOBAL ColorToGrayscale(HGLOBAL dib);
+
+/* Palettes of ReduceDib. */
+#define DIB_PALETTE_OPTIMISED 0 /* cut from the picture's own colours */
+#define DIB_PALETTE_SYSTEM 1    /* the library's fixed colours */
+#define DIB_PALETTE_CALLER 2    /* the first count entries of colors (peFlags not read) */
+/* Results of ReduceDib and ConvertDib. */
+#define DIB_REDUCED 1
+#define DIB_NO_OUTPUT_MEMORY (-86)
+#define DIB_NO_WORK_MEMORY (-91)
+#define DIB_REDUCE_FAILED (-102) /* also: bad arguments, a damaged DIB, a cancel */
+#define DIB_NOT_24_BIT (-103)
+
+/* Reduces the 24-bit DIB *dib to depth 8 (256 colours) or 4 (16); depth 0 is 4 with the fixed colours
+ * and dither.  With dither nonzero, Floyd-Steinberg.  On DIB_REDUCED the caller's block is released and
+ * *dib names the reduced DIB; otherwise *dib stays as it was.  With report 1 a failure is also written
+ * to standard error.  The 2 forms report progress through the callback, which may cancel. */
+TIFFIO32_API int16_t ReduceDib(HGLOBAL* dib, int16_t depth, int16_t palette, const PALETTEENTRY* colors,
+                               int16_t count, int16_t dither, int16_t report);
+TIFFIO32_API int16_t ReduceDib2(HGLOBAL* dib, int16_t depth, int16_t palette, const PALETTEENTRY* colors,
+                                int16_t count, int16_t dither, int16_t report, int32_t user,
+                                TiffProgressProc callback);
+/* ReduceDib with the optimised palette, from 1-, 4- and 8-bit DIBs too (made 24-bit on the way). */
+TIFFIO32_API int16_t ConvertDib(HGLOBAL* dib, int16_t depth, int16_t dither, int16_t report);
+TIFFIO32_API int16_t ConvertDib2(HGLOBAL* dib, int16_t depth, int16_t dither, int16_t report, int32_t user,
+                                 TiffProgressProc callback);
 
 /* ---- end of DIB depth and colour conversions ---- */
 
