@@ -56,9 +56,10 @@ int FindMachine(const std::vector<std::string>& names, const std::string& name) 
 }
 
 bool WriteMachineList(ProfileFile& posts, const std::vector<std::string>& names) {
-  bool ok = true;
-  for (size_t i = 0; i < names.size(); ++i) ok = posts.WriteString(MachineNamesSection, SlotKey(int(i) + 1), names[i]) && ok;
-  return posts.WriteString(MachineNamesSection, "NUMBER", std::to_string(names.size())) && ok;
+  std::vector<std::pair<std::string, std::string>> keys;
+  for (size_t i = 0; i < names.size(); ++i) keys.emplace_back(SlotKey(static_cast<int>(i) + 1), names[i]);
+  keys.emplace_back("NUMBER", std::to_string(names.size()));
+  return posts.WriteStrings(MachineNamesSection, keys);
 }
 
 }  // namespace quill

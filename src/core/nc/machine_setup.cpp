@@ -69,19 +69,20 @@ MachineSetup LoadMachineSetup(const ProfileFile& posts, const std::string& name)
 
 bool SaveMachineSetup(ProfileFile& posts, const std::string& name, const MachineSetup& s,
                       const std::vector<std::string>& machineList) {
-  bool ok = WriteMachineList(posts, machineList);
-  auto put = [&](const char* key, const std::string& value) { ok = posts.WriteString(name, key, value) && ok; };
-  put("MTYPE", std::to_string(s.machineType + 1));
-  put("ABSINC", s.absolute ? "1" : "2");
-  put("FORMAT", std::to_string(FormatButton(s.format)));
-  put("FFORMAT", std::to_string(FormatButton(s.feedFormat)));
-  put("LXFORMAT", std::to_string(s.latheXFormat));
-  put("ARCTYPE", std::to_string(s.arcType >= 1 && s.arcType <= 6 ? s.arcType : 5));
-  put("CUTTYPE", std::to_string(s.cutType));
-  for (const FlagKey& k : FlagKeys) put(k.key, s.*k.field ? "1" : "0");
-  for (const NumberKey& k : NumberKeys) put(k.key, s.*k.field);
-  for (const TextKey& k : TextKeys) put(k.key, s.*k.field);
-  return ok;
+  std::vector<std::pair<std::string, std::string>> keys = {
+      {"MTYPE", std::to_string(s.machineType + 1)},
+      {"ABSINC", s.absolute ? "1" : "2"},
+      {"FORMAT", std::to_string(FormatButton(s.format))},
+      {"FFORMAT", std::to_string(FormatButton(s.feedFormat))},
+      {"LXFORMAT", std::to_string(s.latheXFormat)},
+      {"ARCTYPE", std::to_string(s.arcType >= 1 && s.arcType <= 6 ? s.arcType : 5)},
+      {"CUTTYPE", std::to_string(s.cutType)},
+  };
+  for (const FlagKey& k : FlagKeys) keys.emplace_back(k.key, s.*k.field ? "1" : "0");
+  for (const NumberKey& k : NumberKeys) keys.emplace_back(k.key, s.*k.field);
+  for (const TextKey& k : TextKeys) keys.emplace_back(k.key, s.*k.field);
+  bool listed = WriteMachineList(posts, machineList);
+  return posts.WriteStrings(name, keys) && listed;
 }
 
 SetupEnables SetupEnablesFor(const MachineSetup& s) {

@@ -91,9 +91,9 @@ bool SaveMacro(ProfileFile& posts, const std::string& machine, const std::string
   int again = FindMacroSlot(posts, machine, name);
   if (again > 0 && again <= ListedMacroSlots) slot = again;
   ok = DeleteSlot(posts, machine, slot) && ok;
-  ok = posts.WriteString(machine, NameKey(slot), name) && ok;
-  for (size_t j = 0; j < lines.size(); ++j) ok = posts.WriteString(machine, LineKey(slot, int(j) + 1), lines[j]) && ok;
-  return ok;
+  std::vector<std::pair<std::string, std::string>> keys = {{NameKey(slot), name}};
+  for (size_t j = 0; j < lines.size(); ++j) keys.emplace_back(LineKey(slot, static_cast<int>(j) + 1), lines[j]);
+  return posts.WriteStrings(machine, keys) && ok;
 }
 
 bool RenameMacro(ProfileFile& posts, const std::string& machine, const std::string& oldName,

@@ -73,12 +73,12 @@ bool NcGenerator::ConfirmDxfName() {
 // What the run used becomes the next run's default.  The macro names are the ones the run used, so a
 // machine without such a macro does not wipe the default for the others.
 void NcGenerator::WritePreferences() {
-  ProfileFile prefs(job_.paths.IniFileName);
-  prefs.WriteString(Defaults, "CHATTOL", chordTolerance);
-  prefs.WriteString(Defaults, "MINRAD", minArcRadius);
-  prefs.WriteString(Defaults, "DEFMCH", machine_);
-  prefs.WriteString(Defaults, "DEFMAC1", startupMacro);
-  prefs.WriteString(Defaults, "DEFMAC2", shutdownMacro);
+  ProfileFile(job_.paths.IniFileName)
+      .WriteStrings(Defaults, {{"CHATTOL", chordTolerance},
+                               {"MINRAD", minArcRadius},
+                               {"DEFMCH", machine_},
+                               {"DEFMAC1", startupMacro},
+                               {"DEFMAC2", shutdownMacro}});
 }
 
 bool NcGenerator::Start() {
