@@ -24,9 +24,13 @@ struct alignas(16) Prefix {
   TiffGlobalBlock* owner;
 };
 
-unsigned char* Payload(const TiffGlobalBlock* block) { return block->bytes + sizeof(Prefix); }
+unsigned char* Payload(const TiffGlobalBlock* block) {
+  return block->bytes + sizeof(Prefix);
+}
 
-bool IsLive(const TiffGlobalBlock* block) { return block != nullptr && block->magic == kLiveMagic; }
+bool IsLive(const TiffGlobalBlock* block) {
+  return block != nullptr && block->magic == kLiveMagic;
+}
 
 unsigned char* AllocateBytes(TiffGlobalBlock* owner, size_t bytes, bool zero) {
   if (bytes > SIZE_MAX - sizeof(Prefix)) return nullptr;
@@ -77,7 +81,9 @@ int32_t GlobalUnlock(HGLOBAL block) {
   return block->locks != 0;
 }
 
-size_t GlobalSize(HGLOBAL block) { return IsLive(block) ? block->size : 0; }
+size_t GlobalSize(HGLOBAL block) {
+  return IsLive(block) ? block->size : 0;
+}
 
 HGLOBAL GlobalFree(HGLOBAL block) {
   if (block == nullptr) return nullptr;
