@@ -19,16 +19,19 @@
 namespace quill {
 namespace {
 
-long MaxRssKb() {
-  rusage u{};
-  getrusage(RUSAGE_SELF, &u);
-  return u.ru_maxrss;
+// The largest resident size of the process so far.
+long PeakKb() {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  return usage.ru_maxrss;
 }
 
+// A job whose home is a folder of its own, removed afterwards.
 struct BenchJob {
   BenchJob() : job(ui) {
-    std::string tmpl = (std::filesystem::temp_directory_path() / "quillbench.XXXXXX").string();
-    dir = mkdtemp(tmpl.data()) ? tmpl : ".";
+    auto home = std::filesystem::temp_directory_path() / ("quill-toolpath-" + std::to_string(getpid()));
+    std::filesystem::create_directories(home);
+    dir = home.string();
     BuildWorkFilePaths(job.paths, dir + "/", dir + "/");
   }
   ~BenchJob() {
@@ -63,9 +66,9 @@ void BM_TextToolPath(benchmark::State& state) {
   }
   b.job.flags.TextPathGenerated = true;
   GenerateToolPath(b.job, {}, false);
-  long rss = MaxRssKb();
+  long rss = PeakKb();
   for (auto _ : state) GenerateToolPath(b.job, {}, false);
-  state.counters["rss_growth_kb"] = static_cast<double>(MaxRssKb() - rss);
+  state.counters["rss_growth_kb"] = static_cast<double>(PeakKb() - rss);
   state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 BENCHMARK(BM_TextToolPath)->Arg(10000)->Unit(benchmark::kMillisecond);
@@ -88,9 +91,9 @@ void BM_ArtworkToolPath(benchmark::State& state) {
   b.job.flags.ArtworkPresent = true;
   ToolPathOptions artwork{ToolPathSource::ArtworkOnly};
   GenerateToolPath(b.job, artwork, false);
-  long rss = MaxRssKb();
+  long rss = PeakKb();
   for (auto _ : state) GenerateToolPath(b.job, artwork, false);
-  state.counters["rss_growth_kb"] = static_cast<double>(MaxRssKb() - rss);
+  state.counters["rss_growth_kb"] = static_cast<double>(PeakKb() - rss);
   state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 BENCHMARK(BM_ArtworkToolPath)->Arg(200000)->Unit(benchmark::kMillisecond);

@@ -11,9 +11,13 @@ namespace {
 
 using test::TempDir;
 
-std::vector<std::string> Confined(const TempDir& outside) {
-  return {"HOME=" + outside.path(), "XDG_CONFIG_HOME=" + outside.path() + "/config",
-          "XDG_DATA_HOME=" + outside.path() + "/data", "QUILLMARK_HOME="};
+// Folders the program could reach outside its home all point into one of the test's own.
+std::vector<std::string> Surroundings(const TempDir& outside) {
+  std::vector<std::string> env{"QUILLMARK_HOME="};
+  for (const char* name : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME"}) {
+    env.push_back(std::string(name) + "=" + outside.File(name));
+  }
+  return env;
 }
 
 // The sample project with its depth, feeds and artwork replaced.
@@ -37,7 +41,7 @@ std::vector<ClRecord> RunAndRead(const std::string& qlm, std::string& err) {
   TempDir cwd, home, outside;
   test::WriteFile(cwd.File("JOB.QLM"), qlm);
   auto r = test::RunProgram({test::BinaryDir() + "/quill", "run", "JOB.QLM", "--home", home.path()}, cwd.path(),
-                            Confined(outside));
+                            Surroundings(outside));
   err = r.err;
   std::vector<std::string> lines = test::ReadLines(home.File("QUILLMAR.CL"));
   std::vector<ClRecord> recs;
