@@ -1,5 +1,7 @@
 #include "dib_depth.h"
 
+#include <cstring>
+
 #include "dib_block.h"
 #include "dib_gray.h"
 #include "dib_layout.h"
@@ -32,18 +34,14 @@ HGLOBAL FromSixteenBits(const DibInfo& source, int bits) {
   return gray != nullptr ? ConvertIntermediate(gray, bits) : nullptr;
 }
 
+// Pages of four samples are made 24-bit as they are read, so a 32-bit DIB here is a caller's picture.
 HGLOBAL FromThirtyTwoBits(const DibInfo& source) {
   NewDib out(source, 24, 0);
   if (!out.ok()) return nullptr;
   for (int32_t r = 0; r < source.height; ++r) {
     const uint8_t* px = source.pixels + static_cast<size_t>(r) * source.stride;
     uint8_t* to = out.Row(r);
-    for (int32_t x = 0; x < source.width; ++x, px += 4, to += 3) {
-      const unsigned keep = 255u - px[3];
-      to[0] = static_cast<uint8_t>(keep * (255u - px[2]) / 255u);
-      to[1] = static_cast<uint8_t>(keep * (255u - px[1]) / 255u);
-      to[2] = static_cast<uint8_t>(keep * (255u - px[0]) / 255u);
-    }
+    for (int32_t x = 0; x < source.width; ++x, px += 4, to += 3) std::memcpy(to, px, 3);
   }
   return out.Release();
 }
@@ -70,11 +68,6 @@ HGLOBAL ConvertInfo(const DibInfo& source, int bits) {
 HGLOBAL ConvertDibDepth(HGLOBAL dib, int bits) {
   InputDib in(dib);
   return in.ok() ? ConvertInfo(in.info(), bits) : nullptr;
-}
-
-HGLOBAL Dib32To24(HGLOBAL dib) {
-  InputDib in(dib);
-  return in.ok() && in.info().bits == 32 ? FromThirtyTwoBits(in.info()) : nullptr;
 }
 
 }  // namespace quill::tiff

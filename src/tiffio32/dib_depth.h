@@ -12,13 +12,9 @@ constexpr int kSixteenBitGray = 1616;
 // A new DIB of `bits` (1, 4, 8, 16 or 24; kSixteenBitGray as 16; 0 or less gray) made from `dib`, which
 // stays as it was.  Null when the DIB is kept as it is: already of that depth, a depth it is not
 // brought to, a damaged DIB, or memory running out.
-//  - 32 bits (four samples, the fourth darkening the other three) are made 24-bit first;
+//  - 32 bits (a caller's blue, green, red and an unused byte) are made 24-bit first;
 //  - 16 bits (gray samples, high byte first) become gray of 8 or 24 bits, and 1 or 4 bits through 8;
 //  - gray: ColorToGrayscale; shallower: ImgIncreaseColors; deeper: ImgReduceColors (flags 1).
 HGLOBAL ConvertDibDepth(HGLOBAL dib, int bits);
-
-// A 24-bit DIB from a 32-bit one: each component (255 - fourth byte) × (255 - sample) / 255, blue
-// from the third sample, green from the second, red from the first.  Null for other depths.
-HGLOBAL Dib32To24(HGLOBAL dib);
 
 }  // namespace quill::tiff

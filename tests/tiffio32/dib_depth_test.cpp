@@ -108,5 +108,23 @@ TEST(DibDepth, PalettePicturesWrittenDeeperKeepTheirColours) {
   EXPECT_TRUE(SamePicture(four, eight));
 }
 
+TEST(DibDepth, ThirtyTwoBitPicturesAreWrittenWithTheirColours) {
+  // A caller's 32-bit picture: blue, green, red and an unused byte.
+  Dib wide = MakeDib(3, 2, 32);
+  auto* px = static_cast<uint8_t*>(GlobalLock(wide.get())) + 40;
+  const uint8_t bytes[] = {0x30, 0x20, 0x10, 0xFF, 0xA0, 0xB0, 0xC0, 0x00, 0xFF, 0x00, 0x00, 0x7F};
+  std::memcpy(px, bytes, sizeof bytes);
+  GlobalUnlock(wide.get());
+  Dib rgb = ReadBytes(WriteBytes(wide, 5, 24));
+  ASSERT_TRUE(rgb);
+  EXPECT_EQ(rgb.Bits(), 24);
+  EXPECT_EQ(rgb.Pixel(0, 1), 0x102030u);
+  EXPECT_EQ(rgb.Pixel(1, 1), 0xC0B0A0u);
+  EXPECT_EQ(rgb.Pixel(2, 1), 0x0000FFu);
+  Dib gray = ReadBytes(WriteBytes(wide, 1, 0));
+  ASSERT_TRUE(gray);
+  EXPECT_EQ(gray.Pixel(2, 1), 28u);  // pure blue
+}
+
 }  // namespace
 }  // namespace quill::tiff::test
