@@ -117,7 +117,7 @@ void RowShaper::ShapeSamples(const uint8_t* stored, uint8_t* dib) const {
 
 int32_t PelsPerMeter(uint32_t numerator, uint32_t denominator, uint32_t unit) {
   if (denominator == 0) denominator = 1;
-  int64_t product = unit == 2 ? static_cast<int64_t>(numerator * 39.37) : int64_t{numerator} * 100;
+  const int64_t product = int64_t{numerator} * (unit == 2 ? 3937 : 10000) / 100;  // 39.37 inches a metre
   return static_cast<int32_t>(std::min<int64_t>(product / denominator, INT32_MAX));
 }
 
