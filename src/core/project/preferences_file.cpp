@@ -8,12 +8,11 @@
 #include "job/settings_values.h"
 #include "mathlib/number_text.h"
 #include "project/preference_values.h"
+#include "project/preferences_dialog.h"
 #include "project/profile.h"
 
 namespace quill {
 namespace {
-
-constexpr int kToleranceDecimals = 5;  // as the preferences dialog shows it
 
 struct ColorKey {
   const char* key;
@@ -82,7 +81,7 @@ void ReadPreferences(Job& job) {
   p.PrintLineWidth = ReadValue<int>(ini, "PRNLNWIDTH", 1, PreferenceInt);
   ReadFlags(ini, p, kPrintAndViewFlags);
   p.ProjectionTolerance = ReadValue<double>(ini, "PROJTOL", p.ProjectionTolerance, PreferenceFloat);
-  p.ProjectionToleranceText = FormatFixed(p.ProjectionTolerance, kToleranceDecimals);
+  p.ProjectionToleranceText = ToleranceFieldText(p);
 }
 
 void WritePreferences(Job& job) {

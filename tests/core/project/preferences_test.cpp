@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "project/preference_values.h"
+#include "project/preferences_dialog.h"
 #include "project/preferences_file.h"
 #include "project_fixture.h"
 
@@ -71,6 +72,30 @@ TEST_F(PreferencesFile, SolidViewerPathOnlyWhenSwitchedOn) {
   ReadSolidViewer(job);
   EXPECT_TRUE(job.prefs.SolidView);
   EXPECT_EQ(job.paths.SolidPath, "/opt/viewer/");
+}
+
+TEST_F(PreferencesFile, DialogFieldsGoBackOnOk) {
+  PreferencesFields f = FillPreferencesFields(job);
+  EXPECT_EQ(f.tolerance, "0.02500");
+  EXPECT_EQ(f.lineWidth, "1");
+  EXPECT_EQ(StepLineWidth("1", -1), "1");
+  EXPECT_EQ(StepLineWidth("abc", 1), "2");
+  EXPECT_EQ(StepLineWidth("4", -1), "3");
+  f.lineWidth = "abc";
+  f.defaultExt = "NCFILE";
+  f.tolerance = "0.01000";
+  f.showToolPath = false;
+  EXPECT_FALSE(ToolWidthEnabled(f));
+  f.rapidColor = clLime;
+  ApplyPreferencesFields(job, f);
+  EXPECT_EQ(job.prefs.PrintLineWidth, 1);
+  EXPECT_EQ(job.prefs.DefaultExt, "NCF");
+  EXPECT_DOUBLE_EQ(job.prefs.ProjectionTolerance, 0.01);
+  EXPECT_FALSE(job.prefs.ShowToolPath);
+  EXPECT_EQ(job.prefs.RapidColor, clLime);
+  f.tolerance = "Error";
+  ApplyPreferencesFields(job, f);
+  EXPECT_DOUBLE_EQ(job.prefs.ProjectionTolerance, 0.01);
 }
 
 TEST(PreferenceValues, IntegersColoursAndFloats) {
