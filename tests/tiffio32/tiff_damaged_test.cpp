@@ -76,7 +76,9 @@ TEST(TiffDamaged, ChangedBytesNeverTakeTheReaderOutOfTheData) {
   }
 }
 
-int16_t CancelAtHalf(int32_t percent, int32_t) { return percent < 50; }
+int16_t CancelAtHalf(int32_t percent, int32_t) {
+  return percent < 50;
+}
 
 TEST(TiffDamaged, CancelledReadsDeliverNothing) {
   const std::string tiff = WriteBytes(PatternDib(64, 200, 8), 5);

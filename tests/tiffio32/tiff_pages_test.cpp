@@ -18,7 +18,8 @@ std::string PagesFile(const TempDir& dir, int pages, const std::string& name = "
   const std::string path = dir.File(name);
   for (int i = 0; i < pages; ++i) {
     Dib dib = MakeDib(8, 4, 8);
-    for (int e = 0; e < 256; ++e) dib.SetTable(e, static_cast<uint8_t>(e), static_cast<uint8_t>(e), static_cast<uint8_t>(e));
+    for (int e = 0; e < 256; ++e)
+      dib.SetTable(e, static_cast<uint8_t>(e), static_cast<uint8_t>(e), static_cast<uint8_t>(e));
     dib.Fill(static_cast<uint32_t>(10 * i));
     EXPECT_EQ(writetiffiledib(path.c_str(), 1, 8, i > 0, dib.get(), 0, nullptr), 1);
   }
@@ -202,7 +203,8 @@ TEST(TiffPageEdit, InsertAndReplacePages) {
   TempDir dir;
   const std::string path = PagesFile(dir, 3);
   Dib dib = MakeDib(8, 4, 8);
-  for (int e = 0; e < 256; ++e) dib.SetTable(e, static_cast<uint8_t>(e), static_cast<uint8_t>(e), static_cast<uint8_t>(e));
+  for (int e = 0; e < 256; ++e)
+    dib.SetTable(e, static_cast<uint8_t>(e), static_cast<uint8_t>(e), static_cast<uint8_t>(e));
   dib.Fill(99);
   ASSERT_EQ(writetiffiledibpage(path.c_str(), 1, 8, 1, dib.get(), 0, nullptr), 1);
   EXPECT_EQ(Order(path), "0 99 10 20");

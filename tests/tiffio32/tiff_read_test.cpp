@@ -140,9 +140,9 @@ TEST(TiffRead, PagesOutsideTheSupportedSetAreRefused) {
     edit(m);
     return !ReadBytes(m.Bytes());
   };
-  EXPECT_TRUE(refused([](TiffMaker& m) { m.Short(317, {3}); }));       // floating-point predictor
-  EXPECT_TRUE(refused([](TiffMaker& m) { m.Short(284, {3}); }));       // planar configuration 3
-  EXPECT_TRUE(refused([](TiffMaker& m) { m.Long(278, {0}); }));        // no rows a strip
+  EXPECT_TRUE(refused([](TiffMaker& m) { m.Short(317, {3}); }));  // floating-point predictor
+  EXPECT_TRUE(refused([](TiffMaker& m) { m.Short(284, {3}); }));  // planar configuration 3
+  EXPECT_TRUE(refused([](TiffMaker& m) { m.Long(278, {0}); }));   // no rows a strip
   TiffMaker jpeg;
   jpeg.Page(2, 1, {8}, 1, 7, {1, 2});
   EXPECT_FALSE(ReadBytes(jpeg.Bytes()));
