@@ -19,8 +19,15 @@ std::string Real(double v) {
 // The header: the character itself between brackets, or its code after "#" for control codes (and for
 // anything that is no 8-bit code).
 std::string Header(int code) {
-  if (code > 31 && code <= 255) return "(" + std::string(1, static_cast<char>(code)) + ")";
-  return "(#" + std::to_string(code) + ")";
+  std::string h = "(";
+  if (code > 31 && code <= 255) {
+    h += static_cast<char>(code);
+  } else {
+    h += '#';
+    h += std::to_string(code);
+  }
+  h += ')';
+  return h;
 }
 
 class Decompiler {
@@ -30,7 +37,7 @@ class Decompiler {
   void Record(const FontRecord& r) {
     if (r.kind == TpCharStart) {
       Line(Header(r.value));
-      Line("T" + std::to_string(r.value));
+      Line(std::string("T") + std::to_string(r.value));
       inCharacter_ = true;
       inSpline_ = false;
       x_ = y_ = 0;
@@ -92,7 +99,7 @@ bool DecompileFont(Ui& ui, const std::string& fontPath, const std::string& sourc
   BusyScope busy(ui);
   FontReader in(fontPath);
   if (!in.IsOpen()) {
-    ui.Error("Cannot Read File [" + fontPath + "]");
+    ui.Error(std::string("Cannot Read File [") + fontPath + "]");
     return false;
   }
   AtomicFile out(sourcePath);
@@ -101,7 +108,7 @@ bool DecompileFont(Ui& ui, const std::string& fontPath, const std::string& sourc
   while (in.Next(r)) decompiler.Record(r);
   decompiler.Finish();
   if (out.Commit()) return true;
-  ui.Error("Cannot Write File [" + sourcePath + "]");
+  ui.Error(std::string("Cannot Write File [") + sourcePath + "]");
   return false;
 }
 

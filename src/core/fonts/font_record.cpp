@@ -65,7 +65,6 @@ FontRecord DecodeFontRecord(const unsigned char in[FontRecordSize]) {
 
 FontReader::FontReader(const std::string& path) {
   file_ = std::fopen(path.c_str(), "rb");
-  if (file_) std::setvbuf(file_, nullptr, _IOFBF, 1 << 15);
 }
 
 FontReader::~FontReader() {
