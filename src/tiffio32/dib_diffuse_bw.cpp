@@ -22,22 +22,32 @@ void LoadRow(const DibInfo& source, const FullPalette& palette, int32_t y, uint8
   std::copy(bgr, bgr + static_cast<size_t>(source.width) * 3, row);
 }
 
-// Decides the row's pixels (1 white) and passes each component's error on: 3/8 right, 3/8 below and
-// 1/4 below-right.
+// Decides pixel x of the row (1 white) and returns the error of each component.
+inline bool Decide(const int16_t* px, int d[3]) {
+  const bool white = px[2] * 77u + px[1] * 151u + px[0] * 28u >= 32768u;
+  for (int c = 0; c < 3; ++c) d[c] = px[c] - (white ? 255 : 0);
+  return white;
+}
+
+// Decides the row's pixels and passes each component's error on: 3/8 right, 3/8 below and 1/4
+// below-right.  The last row has nothing below; the last pixel nothing to its right.
+template <bool kBelow>
 void DiffuseRow(int16_t* row, int16_t* below, int32_t width, uint8_t* white) {
-  for (int32_t x = 0; x < width; ++x) {
+  int d[3];
+  for (int32_t x = 0; x + 1 < width; ++x) {
     int16_t* px = row + 3 * x;
-    const unsigned y = px[2] * 77u + px[1] * 151u + px[0] * 28u;
-    white[x] = y >= 32768;
-    const bool right = x + 1 < width;
+    white[x] = Decide(px, d);
     for (int c = 0; c < 3; ++c) {
-      const int d = px[c] - (white[x] ? 255 : 0);
-      if (right) AddClamped(px[3 + c], 3 * d / 8);
-      if (below == nullptr) continue;
-      AddClamped(below[3 * x + c], 3 * d / 8);
-      if (right) AddClamped(below[3 * x + 3 + c], d / 4);
+      AddClamped(px[3 + c], 3 * d[c] / 8);
+      if constexpr (kBelow) {
+        AddClamped(below[3 * x + c], 3 * d[c] / 8);
+        AddClamped(below[3 * x + 3 + c], d[c] / 4);
+      }
     }
   }
+  const int32_t last = width - 1;
+  white[last] = Decide(row + 3 * last, d);
+  for (int c = 0; c < 3 && kBelow; ++c) AddClamped(below[3 * last + c], 3 * d[c] / 8);
 }
 
 HGLOBAL DiffuseBlackWhite(const DibInfo& source) {
@@ -54,7 +64,11 @@ HGLOBAL DiffuseBlackWhite(const DibInfo& source) {
   for (int32_t y = 0; y < source.height; ++y) {
     const bool last = y + 1 == source.height;
     if (!last) LoadRow(source, palette, y + 1, bgr.get(), next.get());
-    DiffuseRow(row.get(), last ? nullptr : next.get(), source.width, white.get());
+    if (last) {
+      DiffuseRow<false>(row.get(), nullptr, source.width, white.get());
+    } else {
+      DiffuseRow<true>(row.get(), next.get(), source.width, white.get());
+    }
     PackIndices(white.get(), source.width, 1, out.TopRow(y));
     std::swap(row, next);
   }

@@ -53,16 +53,26 @@ FullPalette::FullPalette(const DibInfo& info) : entry{} {
   if (n != 0) std::memcpy(entry, info.table, n * sizeof(RGBQUAD));
 }
 
-void ExpandBgr(const DibInfo& info, const FullPalette& palette, const uint8_t* row, uint8_t* bgr) {
-  if (info.bits == 24) {
-    std::memcpy(bgr, row, static_cast<size_t>(info.width) * 3);
-    return;
-  }
-  for (int32_t x = 0; x < info.width; ++x, bgr += 3) {
-    const RGBQUAD& c = palette.entry[IndexAt(row, x, info.bits)];
+namespace {
+
+template <int kBits>
+void ExpandIndexed(const FullPalette& palette, const uint8_t* row, int32_t width, uint8_t* bgr) {
+  for (int32_t x = 0; x < width; ++x, bgr += 3) {
+    const RGBQUAD& c = palette.entry[IndexAt(row, x, kBits)];
     bgr[0] = c.rgbBlue;
     bgr[1] = c.rgbGreen;
     bgr[2] = c.rgbRed;
+  }
+}
+
+}  // namespace
+
+void ExpandBgr(const DibInfo& info, const FullPalette& palette, const uint8_t* row, uint8_t* bgr) {
+  switch (info.bits) {
+    case 24: std::memcpy(bgr, row, static_cast<size_t>(info.width) * 3); break;
+    case 8: ExpandIndexed<8>(palette, row, info.width, bgr); break;
+    case 4: ExpandIndexed<4>(palette, row, info.width, bgr); break;
+    default: ExpandIndexed<1>(palette, row, info.width, bgr);
   }
 }
 
