@@ -59,21 +59,26 @@ bool WriteClText(Job& job, bool append, const std::vector<std::pair<int, std::st
   return ok;
 }
 
-// Before the first number: a fresh file with the comment, or else the existing tool path loses its
-// closing "-999" so the numbers appended to it are not hidden behind the end of data.
-bool StartClFile(Job& job, const SerialRunOptions& run, const std::string& label) {
-  if (run.insertComment) return WriteClText(job, false, {{ClText, " (" + label + ")"}});
+// Without comments the numbers go on the end of the tool path already there; its closing "-999"
+// comes off first, or every reader would stop before the numbers.
+bool DropOldEnd(Job& job) {
+  errno = 0;
   if (RemoveClEnd(job.paths.CLFileName)) return true;
   ReportClFileError(job.ui, errno, job.paths.CLFileName);
   return false;
+}
+
+// The comment starts the file anew at the first number and follows on after it.
+bool StartNumber(Job& job, const SerialRunOptions& run, bool first, const std::string& label) {
+  if (run.insertComment) return WriteClText(job, !first, {{ClText, " (" + label + ")"}});
+  return !first || DropOldEnd(job);
 }
 
 bool EngraveNumber(Job& job, const SerialRunOptions& run, const ToolPathOptions& toolPath,
                    const TextPathGenerator& generateTextPath, const ToolPathPlugins& plugins, bool first,
                    const std::string& label) {
   job.text = {label};
-  if (first && !StartClFile(job, run, label)) return false;
-  if (!first && run.insertComment && !WriteClText(job, true, {{ClText, " (" + label + ")"}})) return false;
+  if (!StartNumber(job, run, first, label)) return false;
   if (!generateTextPath(job)) return false;
   if (!GenerateToolPath(job, toolPath, true, plugins)) return false;
   std::vector<std::pair<int, std::string>> after{{ClResetHome, " Reset Home"}};
