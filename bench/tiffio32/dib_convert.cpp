@@ -71,16 +71,24 @@ BENCHMARK_DEFINE_F(Pictures, DitherToBW)(benchmark::State& state) {
 }
 BENCHMARK_REGISTER_F(Pictures, DitherToBW)->Arg(0)->Arg(1)->Arg(2)->Arg(4)->Unit(benchmark::kMillisecond);
 
-BENCHMARK_DEFINE_F(Pictures, DIB24To1)(benchmark::State& state) { Measure(state, rgb_, DIB24To1); }
+BENCHMARK_DEFINE_F(Pictures, DIB24To1)(benchmark::State& state) {
+  Measure(state, rgb_, DIB24To1);
+}
 BENCHMARK_REGISTER_F(Pictures, DIB24To1)->Unit(benchmark::kMillisecond);
 
-BENCHMARK_DEFINE_F(Pictures, ColorToGrayscale)(benchmark::State& state) { Measure(state, rgb_, ColorToGrayscale); }
+BENCHMARK_DEFINE_F(Pictures, ColorToGrayscale)(benchmark::State& state) {
+  Measure(state, rgb_, ColorToGrayscale);
+}
 BENCHMARK_REGISTER_F(Pictures, ColorToGrayscale)->Unit(benchmark::kMillisecond);
 
-BENCHMARK_DEFINE_F(Pictures, DIB8To24)(benchmark::State& state) { Measure(state, eight_, DIB8To24); }
+BENCHMARK_DEFINE_F(Pictures, DIB8To24)(benchmark::State& state) {
+  Measure(state, eight_, DIB8To24);
+}
 BENCHMARK_REGISTER_F(Pictures, DIB8To24)->Unit(benchmark::kMillisecond);
 
-BENCHMARK_DEFINE_F(Pictures, PageTo8Bits)(benchmark::State& state) { Measure(state, page_, DIB1To8); }
+BENCHMARK_DEFINE_F(Pictures, PageTo8Bits)(benchmark::State& state) {
+  Measure(state, page_, DIB1To8);
+}
 BENCHMARK_REGISTER_F(Pictures, PageTo8Bits)->Unit(benchmark::kMillisecond);
 
 // Median cut to 256 colours; argument 4 dithers.

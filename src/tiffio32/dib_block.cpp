@@ -12,8 +12,7 @@ InputDib::~InputDib() {
   if (bytes_ != nullptr) GlobalUnlock(dib_);
 }
 
-NewDib::NewDib(int32_t width, int32_t height, int bits, uint32_t colors, int32_t xPelsPerMeter,
-               int32_t yPelsPerMeter)
+NewDib::NewDib(int32_t width, int32_t height, int bits, uint32_t colors, int32_t xPelsPerMeter, int32_t yPelsPerMeter)
     : stride_(DibStride(width, bits)), height_(height) {
   if (width <= 0 || height <= 0 || colors > 256) return;
   const size_t head = sizeof(BITMAPINFOHEADER) + colors * sizeof(RGBQUAD);

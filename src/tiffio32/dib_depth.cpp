@@ -12,7 +12,9 @@ namespace quill::tiff {
 
 namespace {
 
-int ColorsForDepth(int bits) { return bits == 1 ? 2 : bits == 4 ? 16 : 256; }
+int ColorsForDepth(int bits) {
+  return bits == 1 ? 2 : bits == 4 ? 16 : 256;
+}
 
 HGLOBAL ConvertInfo(const DibInfo& source, int bits);
 

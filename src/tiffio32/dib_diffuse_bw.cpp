@@ -89,8 +89,14 @@ HGLOBAL DiffuseFrom(HGLOBAL dib, int bits) {
 
 extern "C" {
 
-HGLOBAL DIB24To1(HGLOBAL dib) { return quill::tiff::DiffuseFrom(dib, 24); }
-HGLOBAL DIB8To1(HGLOBAL dib) { return quill::tiff::DiffuseFrom(dib, 8); }
-HGLOBAL DIB4To1(HGLOBAL dib) { return quill::tiff::DiffuseFrom(dib, 4); }
+HGLOBAL DIB24To1(HGLOBAL dib) {
+  return quill::tiff::DiffuseFrom(dib, 24);
+}
+HGLOBAL DIB8To1(HGLOBAL dib) {
+  return quill::tiff::DiffuseFrom(dib, 8);
+}
+HGLOBAL DIB4To1(HGLOBAL dib) {
+  return quill::tiff::DiffuseFrom(dib, 4);
+}
 
 }  // extern "C"

@@ -1,6 +1,7 @@
 #include "dib_dither_bw.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <utility>
 
@@ -12,6 +13,22 @@ namespace quill::tiff {
 
 namespace {
 
+// Where a pixel's error goes: row 0 this one, 1 the next; dx columns on; weight in parts of the divisor.
+struct DiffusionShare {
+  int row;
+  int dx;
+  int weight;
+};
+
+struct DiffusionKernel {
+  int divisor;
+  std::array<DiffusionShare, 7> shares;  // unused ones weigh 0
+};
+
+constexpr DiffusionKernel kBurkes{32,
+                                  {{{0, 1, 8}, {0, 2, 4}, {1, -2, 2}, {1, -1, 4}, {1, 0, 8}, {1, 1, 4}, {1, 2, 2}}}};
+constexpr DiffusionKernel kFloydSteinberg{16, {{{0, 1, 7}, {1, -1, 3}, {1, 0, 5}, {1, 1, 1}}}};
+
 // Turns the toned luminance of one picture row into 0 (black) or 1 (white) a pixel.
 class BwRowMaker {
  public:
@@ -22,8 +39,8 @@ class BwRowMaker {
   void Make(const uint8_t* tone, int32_t y, uint8_t* out) {
     switch (method_) {
       case kBwOrdered: Ordered(tone, y, out); break;
-      case kBwBurkes: Burkes(tone, out); break;
-      case kBwFloydSteinberg: FloydSteinberg(tone, out); break;
+      case kBwBurkes: Diffuse<kBurkes>(tone, out); break;
+      case kBwFloydSteinberg: Diffuse<kFloydSteinberg>(tone, out); break;
       default:
         for (int32_t x = 0; x < width_; ++x) out[x] = tone[x] >= 128;
     }
@@ -46,43 +63,18 @@ class BwRowMaker {
   }
 
   // Errors sit two cells in from each end of the row buffers, so the spread needs no edge tests.
-  void Burkes(const uint8_t* tone, uint8_t* out) {
-    int32_t* cur = current_.get() + 2;
-    int32_t* below = next_.get() + 2;
+  template <const DiffusionKernel& kKernel>
+  void Diffuse(const uint8_t* tone, uint8_t* out) {
+    int32_t* rows[2] = {current_.get() + 2, next_.get() + 2};
     for (int32_t x = 0; x < width_; ++x) {
       if (Solid(tone[x])) {
         out[x] = tone[x] == kToneWhite;
         continue;
       }
-      const int v = std::clamp(tone[x] + cur[x] / 32, 0, 255);
+      const int v = std::clamp(tone[x] + rows[0][x] / kKernel.divisor, 0, 255);
       out[x] = v >= 128;
       const int e = out[x] ? v - 255 : v;
-      cur[x + 1] += 8 * e;
-      cur[x + 2] += 4 * e;
-      below[x - 2] += 2 * e;
-      below[x - 1] += 4 * e;
-      below[x] += 8 * e;
-      below[x + 1] += 4 * e;
-      below[x + 2] += 2 * e;
-    }
-    NextRow();
-  }
-
-  void FloydSteinberg(const uint8_t* tone, uint8_t* out) {
-    int32_t* cur = current_.get() + 2;
-    int32_t* below = next_.get() + 2;
-    for (int32_t x = 0; x < width_; ++x) {
-      if (Solid(tone[x])) {
-        out[x] = tone[x] == kToneWhite;
-        continue;
-      }
-      const int v = std::clamp(tone[x] + cur[x] / 16, 0, 255);
-      out[x] = v >= 128;
-      const int e = out[x] ? v - 255 : v;
-      cur[x + 1] += 7 * e;
-      below[x - 1] += 3 * e;
-      below[x] += 5 * e;
-      below[x + 1] += e;
+      for (const DiffusionShare& share : kKernel.shares) rows[share.row][x + share.dx] += share.weight * e;
     }
     NextRow();
   }

@@ -8,7 +8,9 @@ namespace quill::tiff {
 
 namespace {
 
-inline int Component(int cell, int axis) { return (cell >> (10 - 5 * axis)) & 31; }
+inline int Component(int cell, int axis) {
+  return (cell >> (10 - 5 * axis)) & 31;
+}
 
 // A run of cells in the shared cell list, with their bounds per component (0 red, 1 green, 2 blue),
 // pixel count and long axis.

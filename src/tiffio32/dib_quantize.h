@@ -12,7 +12,9 @@ namespace quill::tiff {
 
 constexpr int kQuantCells = 65536;
 
-inline int QuantCell(uint8_t red, uint8_t green, uint8_t blue) { return (red >> 3) << 11 | (green >> 2) << 5 | blue >> 3; }
+inline int QuantCell(uint8_t red, uint8_t green, uint8_t blue) {
+  return (red >> 3) << 11 | (green >> 2) << 5 | blue >> 3;
+}
 
 // Counts one row of blue, green, red triples; counts stop at 65,535.
 void CountQuantCells(const uint8_t* bgr, int32_t width, uint16_t* histogram);

@@ -10,11 +10,13 @@ namespace quill::tiff {
 
 namespace {
 
-constexpr int kBlockCells[3] = {4, 8, 4};     // a block's cells along red, green, blue
-constexpr int kCellStep[3] = {8, 4, 8};       // a cell's width in component values
-constexpr int kEyeWeight[3] = {4, 9, 1};      // weights of the squared differences
+constexpr int kBlockCells[3] = {4, 8, 4};  // a block's cells along red, green, blue
+constexpr int kCellStep[3] = {8, 4, 8};    // a cell's width in component values
+constexpr int kEyeWeight[3] = {4, 9, 1};   // weights of the squared differences
 
-int ComponentOf(const RGBQUAD& c, int a) { return a == 0 ? c.rgbRed : a == 1 ? c.rgbGreen : c.rgbBlue; }
+int ComponentOf(const RGBQUAD& c, int a) {
+  return a == 0 ? c.rgbRed : a == 1 ? c.rgbGreen : c.rgbBlue;
+}
 
 // The least and greatest weighted squared distance from a colour to the cell centres of a block.
 void DistanceRange(const RGBQUAD& color, const int lo[3], const int hi[3], int* nearest, int* farthest) {

@@ -8,10 +8,12 @@ namespace quill::tiff {
 
 namespace {
 
-constexpr int kSize[3] = {32, 64, 32};  // cells along red, green, blue
+constexpr int kSize[3] = {32, 64, 32};   // cells along red, green, blue
 constexpr int kWeight[3] = {16, 12, 8};  // a cell's extent along each, as it weighs in a box's size
 
-inline int CellIndex(const int c[3]) { return c[0] << 11 | c[1] << 5 | c[2]; }
+inline int CellIndex(const int c[3]) {
+  return c[0] << 11 | c[1] << 5 | c[2];
+}
 
 struct QuantBox {
   int lo[3];

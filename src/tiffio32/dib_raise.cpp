@@ -9,7 +9,9 @@ namespace quill::tiff {
 
 namespace {
 
-bool IsPaletteDepth(int bits) { return bits == 1 || bits == 4 || bits == 8; }
+bool IsPaletteDepth(int bits) {
+  return bits == 1 || bits == 4 || bits == 8;
+}
 
 }  // namespace
 
@@ -58,13 +60,25 @@ HGLOBAL FixedStep(HGLOBAL dib, int from, int to) {
 
 extern "C" {
 
-HGLOBAL DIB1to4(HGLOBAL dib) { return FixedStep(dib, 1, 4); }
-HGLOBAL DIB4To8(HGLOBAL dib) { return FixedStep(dib, 4, 8); }
-HGLOBAL DIB8To24(HGLOBAL dib) { return FixedStep(dib, 8, 24); }
+HGLOBAL DIB1to4(HGLOBAL dib) {
+  return FixedStep(dib, 1, 4);
+}
+HGLOBAL DIB4To8(HGLOBAL dib) {
+  return FixedStep(dib, 4, 8);
+}
+HGLOBAL DIB8To24(HGLOBAL dib) {
+  return FixedStep(dib, 8, 24);
+}
 // The chained steps give what their single steps in a row would give.
-HGLOBAL DIB1To8(HGLOBAL dib) { return FixedStep(dib, 1, 8); }
-HGLOBAL DIB1To24(HGLOBAL dib) { return FixedStep(dib, 1, 24); }
-HGLOBAL DIB4To24(HGLOBAL dib) { return FixedStep(dib, 4, 24); }
+HGLOBAL DIB1To8(HGLOBAL dib) {
+  return FixedStep(dib, 1, 8);
+}
+HGLOBAL DIB1To24(HGLOBAL dib) {
+  return FixedStep(dib, 1, 24);
+}
+HGLOBAL DIB4To24(HGLOBAL dib) {
+  return FixedStep(dib, 4, 24);
+}
 
 HGLOBAL ImgIncreaseColors(HGLOBAL dib, int16_t bits) {
   InputDib in(dib);

@@ -1,5 +1,7 @@
 // Reducing a picture to 16 or 256 colours with a median-cut palette (ReduceColorToColor), and the
 // colour reduction that picks black and white or the median cut by the colours wanted (ImgReduceColors).
+#include "dib_reduce_colors.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -12,7 +14,6 @@
 #include "dib_gray.h"
 #include "dib_layout.h"
 #include "dib_median_cut.h"
-#include "dib_reduce_colors.h"
 
 namespace quill::tiff {
 

@@ -81,8 +81,7 @@ class SerpentineDitherer {
   ColorErrorRows errors_;
 };
 
-int16_t ChoosePalette(const DibInfo& source, const ReduceRequest& request, int entries, RGBQUAD* colors,
-                      int* count) {
+int16_t ChoosePalette(const DibInfo& source, const ReduceRequest& request, int entries, RGBQUAD* colors, int* count) {
   if (request.palette == DIB_PALETTE_SYSTEM || request.depth == 0) {
     FixedPalette(entries, colors);
     *count = entries;

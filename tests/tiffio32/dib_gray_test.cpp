@@ -8,9 +8,9 @@ namespace {
 
 TEST(DibGray, PalettePicturesKeepTheirIndicesWithAToneTable) {
   Dib src = MakeDib(3, 2, 8, 3);
-  src.SetTable(0, 255, 0, 0);       // luminance 76, toned 37
+  src.SetTable(0, 255, 0, 0);         // luminance 76, toned 37
   src.SetTable(1, 0xA0, 0xA0, 0xA0);  // 160, toned 138
-  src.SetTable(2, 255, 255, 255);   // 255, toned 254
+  src.SetTable(2, 255, 255, 255);     // 255, toned 254
   for (int x = 0; x < 3; ++x) src.SetPixel(x, 1, static_cast<uint32_t>(2 - x));
   Dib out(ColorToGrayscale(src.get()));
   ASSERT_TRUE(out);

@@ -32,14 +32,17 @@ int16_t InPlace(Dib& dib, Call call) {
   return code;
 }
 
-uint32_t ColourAt(const Dib& dib, int x, int y) { return Rgb(dib.Table(static_cast<int>(dib.Pixel(x, y)))); }
+uint32_t ColourAt(const Dib& dib, int x, int y) {
+  return Rgb(dib.Table(static_cast<int>(dib.Pixel(x, y))));
+}
 
 TEST(DibReduceDib, OptimisedPaletteGivesEachColourItsCellCentre) {
   Dib dib = MakeDib(3, 2, 24);
   dib.SetPixel(0, 0, 0x102030);
   dib.SetPixel(1, 0, 0xE0C0A0);
   dib.SetPixel(2, 1, 0x00FF00);
-  const int16_t code = InPlace(dib, [](HGLOBAL* h) { return ReduceDib(h, 8, DIB_PALETTE_OPTIMISED, nullptr, 0, 0, 0); });
+  const int16_t code =
+      InPlace(dib, [](HGLOBAL* h) { return ReduceDib(h, 8, DIB_PALETTE_OPTIMISED, nullptr, 0, 0, 0); });
   ASSERT_EQ(code, DIB_REDUCED);
   EXPECT_EQ(dib.Bits(), 8);
   EXPECT_EQ(dib.TableSize(), 256);

@@ -127,7 +127,9 @@ inline Dib FlatColor(int width, int height, uint32_t rgb) {
   return dib;
 }
 
-inline uint32_t Rgb(const RGBQUAD& q) { return static_cast<uint32_t>(q.rgbRed << 16 | q.rgbGreen << 8 | q.rgbBlue); }
+inline uint32_t Rgb(const RGBQUAD& q) {
+  return static_cast<uint32_t>(q.rgbRed << 16 | q.rgbGreen << 8 | q.rgbBlue);
+}
 
 // The share of white (index 1) pixels of a 1-bit picture.
 inline double WhiteShare(const Dib& dib) {
