@@ -29,7 +29,7 @@ struct ReduceRequest {
 class RowProgress {
  public:
   RowProgress(const ReduceRequest& request, int32_t height)
-      : request_(request), height_(height), every_(std::max<int32_t>(1, 3 * height / 25)) {}
+      : request_(request), height_(height), every_(std::max<int64_t>(1, 3 * int64_t{height} / 25)) {}
 
   // False when the caller asks to stop.
   bool At(int32_t row, int third) const {
@@ -41,7 +41,7 @@ class RowProgress {
  private:
   const ReduceRequest& request_;
   int32_t height_;
-  int32_t every_;
+  int64_t every_;
 };
 
 // Errors passed on beyond 16 count half, and no more than 32 in all, so dither does not streak.
