@@ -85,8 +85,7 @@ class Trwindow {
   void DashedArc(Canvas& canvas, double cx, double cy, double r, double a0, double sweep, double dir, double z0,
                  double dz, double step);
   void ArcTo(Canvas& canvas, double cx, double cy, double r, double t, double z);
-  void HorizontalRuler(Canvas& canvas, double y0, double t, int n);
-  void VerticalRuler(Canvas& canvas, double x0, double t, int n);
+  void RulerAlong(Canvas& canvas, bool horizontal, double line, double t, int n);
   void RulerLabel(Canvas& canvas, double value, double x, double y, bool centred);
 
   double aspect_ = 1.0;

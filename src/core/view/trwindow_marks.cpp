@@ -86,52 +86,40 @@ void Trwindow::Ruler(Canvas& canvas, bool inverted, double x, double y) {
     }
   }
   for (double span = std::fmax(std::fabs(xmax_ - xmin_), std::fabs(ymax_ - ymin_)); span / t > kMaxTicks;) t *= 10;
-  HorizontalRuler(canvas, y0, t, n);
-  VerticalRuler(canvas, x0, t, n);
+  RulerAlong(canvas, true, y0, t, n);
+  RulerAlong(canvas, false, x0, t, n);
   MoveTo3(canvas, x, y, 0);
   SetColour(canvas, previous);
 }
 
-void Trwindow::HorizontalRuler(Canvas& canvas, double y0, double t, int n) {
+// One ruler: ticks along it every t units from the whole number below its start, a label on every
+// n-th.  The horizontal ruler runs along x at height line, the vertical one along y at line.
+void Trwindow::RulerAlong(Canvas& canvas, bool horizontal, double line, double t, int n) {
   double k = UnitsToInches(), tick = 0.05 / k;
-  double x = std::round(xmin_) - t * n, end = xmax_;
-  MoveTo3(canvas, x, y0, 0);
-  for (int c = 0; x <= end;) {
-    double next = x + t;
-    if (next == x) break;
-    x = next;
-    LineTo3(canvas, x, y0, 0);
-    LineTo3(canvas, x, y0 - tick, 0);
-    LineTo3(canvas, x, y0 + tick, 0);
+  auto to = [&](bool draw, double along, double across) {
+    double x = horizontal ? along : line + across, y = horizontal ? line + across : along;
+    draw ? LineTo3(canvas, x, y, 0) : MoveTo3(canvas, x, y, 0);
+  };
+  double v = std::round(horizontal ? xmin_ : ymin_) - t * n, end = horizontal ? xmax_ : ymax_;
+  to(false, v, 0);
+  for (int c = 0; v <= end;) {
+    double next = v + t;
+    if (next == v) break;
+    v = next;
+    to(true, v, 0);
+    to(true, v, -tick);
+    to(true, v, tick);
     if (c == n) {
-      LineTo3(canvas, x, y0 + tick + 0.1 / k, 0);
-      RulerLabel(canvas, x, x, y0 + 0.19 / k, true);
-      MoveTo3(canvas, x, y0 + tick + 0.1 / k, 0);
+      to(true, v, tick + 0.1 / k);
+      if (horizontal) {
+        RulerLabel(canvas, v, v, line + 0.19 / k, true);
+      } else {
+        RulerLabel(canvas, v, line + 0.19 / k, v + 0.075 / k, false);
+      }
+      to(false, v, tick + 0.1 / k);
       c = 0;
     }
-    LineTo3(canvas, x, y0, 0);
-    ++c;
-  }
-}
-
-void Trwindow::VerticalRuler(Canvas& canvas, double x0, double t, int n) {
-  double k = UnitsToInches(), tick = 0.05 / k;
-  double y = std::round(ymin_) - t * n, end = ymax_;
-  MoveTo3(canvas, x0, y, 0);
-  for (int c = 0; y <= end;) {
-    double next = y + t;
-    if (next == y) break;
-    y = next;
-    LineTo3(canvas, x0, y, 0);
-    LineTo3(canvas, x0 - tick, y, 0);
-    LineTo3(canvas, x0 + tick, y, 0);
-    if (c == n) {
-      LineTo3(canvas, x0 + tick + 0.1 / k, y, 0);
-      RulerLabel(canvas, y, x0 + 0.19 / k, y + 0.075 / k, false);
-      MoveTo3(canvas, x0 + tick + 0.1 / k, y, 0);
-      c = 0;
-    }
-    LineTo3(canvas, x0, y, 0);
+    to(true, v, 0);
     ++c;
   }
 }
