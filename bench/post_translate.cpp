@@ -6,8 +6,8 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <system_error>
 #include <string>
+#include <system_error>
 
 #include "nc/translate_cl.h"
 #include "records/cl_record.h"
@@ -67,16 +67,26 @@ void Post(benchmark::State& state, int arcType) {
     PostResult r = TranslateClFile(ui, cl, nc, job);
     if (!r.ok) state.SkipWithError("the run failed");
   }
-  state.counters["records/s"] = benchmark::Counter(static_cast<double>(records), benchmark::Counter::kIsIterationInvariantRate);
+  state.counters["records/s"] =
+      benchmark::Counter(static_cast<double>(records), benchmark::Counter::kIsIterationInvariantRate);
   state.counters["peak_growth_kB"] = static_cast<double>(PeakKb() - before);
   state.counters["nc_MB"] = static_cast<double>(std::filesystem::file_size(nc)) / 1e6;
 }
 
-void BM_PostDmill(benchmark::State& state) { Post(state, ArcRadius); }
-void BM_PostLinearisedArcs(benchmark::State& state) { Post(state, ArcLinear); }
+void BM_PostDmill(benchmark::State& state) {
+  Post(state, ArcRadius);
+}
+void BM_PostLinearisedArcs(benchmark::State& state) {
+  Post(state, ArcLinear);
+}
 
 BENCHMARK(BM_PostDmill)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->Iterations(1)->UseRealTime();
-BENCHMARK(BM_PostLinearisedArcs)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->Iterations(1)->UseRealTime();
+BENCHMARK(BM_PostLinearisedArcs)
+    ->Arg(100000)
+    ->Arg(1000000)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
+    ->UseRealTime();
 
 }  // namespace
 

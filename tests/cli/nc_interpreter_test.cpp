@@ -38,7 +38,9 @@ std::vector<Point> CanonicalMoves(const std::string& output) {
     size_t open = line.find('(');
     if (open == std::string::npos) continue;
     bool arc = line.find("ARC_FEED(") != std::string::npos;
-    if (!arc && line.find("STRAIGHT_TRAVERSE(") == std::string::npos && line.find("STRAIGHT_FEED(") == std::string::npos) continue;
+    if (!arc && line.find("STRAIGHT_TRAVERSE(") == std::string::npos &&
+        line.find("STRAIGHT_FEED(") == std::string::npos)
+      continue;
     std::vector<double> v;
     std::istringstream args(line.substr(open + 1));
     for (std::string field; std::getline(args, field, ',');) v.push_back(std::atof(field.c_str()));
@@ -102,19 +104,24 @@ TEST_F(Interpreter, SampleProjectRun) {
 
 TEST_F(Interpreter, ArcsOfEveryKind) {
   const std::vector<std::string> records = {
-      "5 0.0", FormatClRecord(0, 1, 0, 0.1, 0), FormatClRecord(1, 1, 0, -0.01, 4),
-      FormatClRecord(3, 0, 1, -0.01, 8, 0, 0),          // a quarter counter-clockwise
-      FormatClRecord(2, 1, 0, -0.01, 8, 0, 0),          // three quarters clockwise: negative R
-      FormatClRecord(3, 1, 0, -0.01, 8, 0.5, 0),        // a full circle
-      FormatClRecord(2, 0, 0, -0.01, 8, 0.5, 0),        // half a turn
+      "5 0.0",
+      FormatClRecord(0, 1, 0, 0.1, 0),
+      FormatClRecord(1, 1, 0, -0.01, 4),
+      FormatClRecord(3, 0, 1, -0.01, 8, 0, 0),            // a quarter counter-clockwise
+      FormatClRecord(2, 1, 0, -0.01, 8, 0, 0),            // three quarters clockwise: negative R
+      FormatClRecord(3, 1, 0, -0.01, 8, 0.5, 0),          // a full circle
+      FormatClRecord(2, 0, 0, -0.01, 8, 0.5, 0),          // half a turn
       FormatClRecord(3, 0.0004, 0, -0.01, 8, 0.0002, 0),  // too small for an arc
-      "900 (NEXT)", "901 Reset Home", FormatClRecord(0, 0.0004, 0, 0.1, 0), "-999"};
+      "900 (NEXT)",
+      "901 Reset Home",
+      FormatClRecord(0, 0.0004, 0, 0.1, 0),
+      "-999"};
   std::string cl;
   for (const auto& r : records) cl += r + "\r\n";
   WriteFile(dir.File("ARCS.CL"), cl);
-  RunResult r = RunProgram({BinaryDir() + "/quill", "post", "--home", dir.File("home"), "ARCS.CL", "ARCS.ngc",
-                            "--machine", "DMILL"},
-                           dir.path(), {"QUILLMARK_HOME=", "XDG_CONFIG_HOME=" + dir.File("config")});
+  RunResult r = RunProgram(
+      {BinaryDir() + "/quill", "post", "--home", dir.File("home"), "ARCS.CL", "ARCS.ngc", "--machine", "DMILL"},
+      dir.path(), {"QUILLMARK_HOME=", "XDG_CONFIG_HOME=" + dir.File("config")});
   ASSERT_EQ(r.exitCode, 0) << r.err;
   ExpectAcceptedAndFollowing(dir.File("ARCS.ngc"), dir.File("ARCS.CL"));
 }

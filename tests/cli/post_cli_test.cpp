@@ -6,8 +6,12 @@
 namespace quill::test {
 namespace {
 
-std::string Quill() { return BinaryDir() + "/quill"; }
-std::string Golden(const std::string& name) { return SourceDir() + "/tests/core/nc/golden/" + name; }
+std::string Quill() {
+  return BinaryDir() + "/quill";
+}
+std::string Golden(const std::string& name) {
+  return SourceDir() + "/tests/core/nc/golden/" + name;
+}
 
 // The home and the configuration folder both inside the test's folder.
 struct Places {
@@ -32,7 +36,8 @@ TEST(FormatCommand, PrintsTheWord) {
 
 TEST(PostCommand, EveryBundledMachineWritesItsGoldenProgram) {
   Places p;
-  for (const char* machine : {"DMILL", "LATHE", "ROTARY MILL", "DXF FILE", "PRINT LISTING", "BENDIX MILL", "EZ-TRACK"}) {
+  for (const char* machine :
+       {"DMILL", "LATHE", "ROTARY MILL", "DXF FILE", "PRINT LISTING", "BENDIX MILL", "EZ-TRACK"}) {
     RunResult r = p.Post({Golden("JOB.CL"), "OUT.NC", "--machine", machine});
     ASSERT_EQ(r.exitCode, 0) << machine << ": " << r.err;
     std::string golden = std::string(machine);
@@ -45,10 +50,12 @@ TEST(PostCommand, EveryBundledMachineWritesItsGoldenProgram) {
 
 TEST(PostCommand, MacrosCanBeChosen) {
   Places p;
-  RunResult r = p.Post({Golden("JOB.CL"), "OUT.NC", "--machine", "dmill", "--startup", "Tool Change", "--shutdown", "X"});
+  RunResult r =
+      p.Post({Golden("JOB.CL"), "OUT.NC", "--machine", "dmill", "--startup", "Tool Change", "--shutdown", "X"});
   ASSERT_EQ(r.exitCode, 0) << r.err;
   std::vector<std::string> nc = ReadLines(p.dir.File("OUT.NC"));
-  EXPECT_EQ(std::vector<std::string>(nc.begin(), nc.begin() + 5), (std::vector<std::string>{"G00 Z0.5", "M05", "T0M06", "S0M03", "G90"}));
+  EXPECT_EQ(std::vector<std::string>(nc.begin(), nc.begin() + 5),
+            (std::vector<std::string>{"G00 Z0.5", "M05", "T0M06", "S0M03", "G90"}));
   EXPECT_EQ(nc.back(), "G00X0Y0Z.5");
 }
 

@@ -13,8 +13,12 @@ namespace quill {
 
 namespace {
 
-std::string N5(double v) { return FormatFixed(v, 5); }
-std::string N6(double v) { return FormatFixed(v, 6); }
+std::string N5(double v) {
+  return FormatFixed(v, 5);
+}
+std::string N6(double v) {
+  return FormatFixed(v, 6);
+}
 
 std::string StockLine(const AptJob& a) {
   double m = 0.025 * std::min(a.xmax - a.xmin, a.ymax - a.ymin);
@@ -32,7 +36,9 @@ std::string CutterLine(const AptJob& a) {
   }
 }
 
-std::string Goto(const ClRecord& r) { return "GOTO/" + N6(r.X) + "," + N6(r.Y) + "," + N6(r.Z); }
+std::string Goto(const ClRecord& r) {
+  return "GOTO/" + N6(r.X) + "," + N6(r.Y) + "," + N6(r.Z);
+}
 
 // The APT statements of one move record.
 std::string MoveLines(const ClRecord& r, double& lastFeed) {
@@ -50,7 +56,9 @@ std::string MoveLines(const ClRecord& r, double& lastFeed) {
   return text;
 }
 
-bool IsMove(int code) { return code != ClRotaryRadius && code != ClText && code != ClResetHome; }
+bool IsMove(int code) {
+  return code != ClRotaryRadius && code != ClText && code != ClResetHome;
+}
 
 }  // namespace
 
@@ -85,7 +93,13 @@ bool WriteJobAptFile(Job& job, double xmin, double ymin, double xmax, double yma
     job.ui.Inform("Tool Path Has Not Been Created Yet");
     return false;
   }
-  AptJob apt{xmin, ymin, xmax, ymax, zmin, job.settings.TSHAPE, TextToDouble(job.ui, job.settings.TOOLDIA),
+  AptJob apt{xmin,
+             ymin,
+             xmax,
+             ymax,
+             zmin,
+             job.settings.TSHAPE,
+             TextToDouble(job.ui, job.settings.TOOLDIA),
              TextToDouble(job.ui, job.settings.TLCR)};
   return WriteAptFile(job.ui, job.paths.CLFileName, job.paths.AptFileName, apt);
 }

@@ -11,10 +11,10 @@ class Ui;
 // The stock box (the job's extents and lowest depth) and the tool.
 struct AptJob {
   double xmin = 0, ymin = 0, xmax = 0, ymax = 0;
-  double zmin = 0;           // the lowest Z of the job, 0 or below
-  int toolShape = 0;         // 0 flat, 1 ball, 2 cone; anything else writes no CUTTER line
+  double zmin = 0;    // the lowest Z of the job, 0 or below
+  int toolShape = 0;  // 0 flat, 1 ball, 2 cone; anything else writes no CUTTER line
   double toolDiameter = 0;
-  double toolValue = 0;      // ball: corner radius; cone: tip angle in degrees
+  double toolValue = 0;  // ball: corner radius; cone: tip angle in degrees
 };
 
 // Converts the CL file.  False, with the message shown, when the CL file cannot be opened, a number in

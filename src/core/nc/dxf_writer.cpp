@@ -24,7 +24,9 @@ void DxfWriter::Group(const char* code, const std::string& value) {
   s_.out.Line(value);
 }
 
-void DxfWriter::Group(const char* code, double value) { Group(code, FormatFixed(value, DxfDecimals)); }
+void DxfWriter::Group(const char* code, double value) {
+  Group(code, FormatFixed(value, DxfDecimals));
+}
 
 void DxfWriter::Header() {
   Group("  0", "SECTION");
@@ -36,7 +38,9 @@ void DxfWriter::Closing() {
   Group("  0", "EOF");
 }
 
-void DxfWriter::Text(NcOutput&, const std::string& text) { Group("999", text); }
+void DxfWriter::Text(NcOutput&, const std::string& text) {
+  Group("999", text);
+}
 
 void DxfWriter::Entity(const char* kind) {
   Group("  0", kind);

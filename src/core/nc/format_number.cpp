@@ -48,9 +48,7 @@ std::string FormatNumber(int format, int digitsLeft, int digitsRight, double val
     case FmtTrailingZeros:
       if (i == "0") i.clear();
       break;
-    case FmtLeadingTrailing:
-      PadLeft(i, n);
-      break;
+    case FmtLeadingTrailing: PadLeft(i, n); break;
     default:
       StripTrailingZeros(f);
       f.insert(0, 1, '.');

@@ -8,10 +8,10 @@ namespace quill {
 
 // Number format codes of FORMAT and FFORMAT.
 enum NumberFormat {
-  FmtDecimal = 1,           // "1.25", "-.25", "12.0"
-  FmtLeadingZeros = 2,      // whole part padded to the left digits, fraction zeros dropped, no point
-  FmtTrailingZeros = 3,     // no whole-part zero, every fraction digit kept, no point
-  FmtLeadingTrailing = 4,   // both paddings, no point
+  FmtDecimal = 1,          // "1.25", "-.25", "12.0"
+  FmtLeadingZeros = 2,     // whole part padded to the left digits, fraction zeros dropped, no point
+  FmtTrailingZeros = 3,    // no whole-part zero, every fraction digit kept, no point
+  FmtLeadingTrailing = 4,  // both paddings, no point
 };
 
 // digitsLeft only pads (a longer whole part is written in full); digitsRight is the number of decimals

@@ -11,7 +11,9 @@ namespace quill {
 
 namespace {
 
-double AngleAbout(PlanePoint p, PlanePoint centre) { return VectorAngle(p.h - centre.h, p.v - centre.v); }
+double AngleAbout(PlanePoint p, PlanePoint centre) {
+  return VectorAngle(p.h - centre.h, p.v - centre.v);
+}
 
 // Start and end angles, the start moved up (clockwise) or the end (counter-clockwise) by a turn so that
 // the arc runs from a0 down, or up, to a1.

@@ -9,8 +9,12 @@ namespace quill {
 
 namespace {
 
-bool IsArc(int code) { return code == 2 || code == 3; }
-bool IsCycle(int code) { return code >= 81 && code <= 89; }
+bool IsArc(int code) {
+  return code == 2 || code == 3;
+}
+bool IsCycle(int code) {
+  return code >= 81 && code <= 89;
+}
 
 // A lathe cuts in its XZ plane: its X word comes from the tool path Y, its Z word from the tool path X.
 void Relabel(PostMove& mv) {

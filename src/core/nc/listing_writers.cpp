@@ -9,7 +9,14 @@ namespace quill {
 
 namespace {
 
-bool IsDrill(int code) { return code >= 80 && code <= 90; }
+// The mode word of a record: one each for codes 0 to 3 and one for drilling; other codes keep the last.
+void UpdateMode(std::string& mode, int code, const char* const (&names)[5]) {
+  if (code >= 0 && code <= 3) {
+    mode = names[code];
+  } else if (code >= 80 && code <= 90) {
+    mode = names[4];
+  }
+}
 
 std::string RightAligned(std::string text, size_t width) {
   if (text.size() < width) text.insert(0, width - text.size(), ' ');
@@ -35,18 +42,13 @@ void EzTrackWriter::Header() {
   s_.out.step = 20;
 }
 
-std::string EzTrackWriter::Number(double v) const { return FormatNumber(FmtDecimal, s_.m.DIGL, s_.m.DIGR, v); }
+std::string EzTrackWriter::Number(double v) const {
+  return FormatNumber(FmtDecimal, s_.m.DIGL, s_.m.DIGR, v);
+}
 
 bool EzTrackWriter::Record(PostMove& mv) {
   if (mv.code < 0) return false;
-  switch (mv.code) {
-    case 0: mode_ = "RAPID ABS "; break;
-    case 1: mode_ = "LINE ABS "; break;
-    case 2: mode_ = "ARC|RADIUS ABS CW "; break;
-    case 3: mode_ = "ARC|RADIUS ABS CCW "; break;
-    default:
-      if (IsDrill(mv.code)) mode_ = "DR|PT ABS ";
-  }
+  UpdateMode(mode_, mv.code, {"RAPID ABS ", "LINE ABS ", "ARC|RADIUS ABS CW ", "ARC|RADIUS ABS CCW ", "DR|PT ABS "});
   s_.out.step += 10;
   Moved v = MovedBy(s_, mv);
   std::string line = FormatNumber(FmtLeadingZeros, 4, 0, static_cast<double>(s_.out.step)) + " " + mode_ + "X" +
@@ -69,14 +71,7 @@ void PrintWriter::Header() {
 
 bool PrintWriter::Record(PostMove& mv) {
   if (mv.code < 0) return false;
-  switch (mv.code) {
-    case 0: mode_ = "RAPID "; break;
-    case 1: mode_ = "LINEAR"; break;
-    case 2: mode_ = "CW    "; break;
-    case 3: mode_ = "CCW   "; break;
-    default:
-      if (IsDrill(mv.code)) mode_ = "DRILL ";
-  }
+  UpdateMode(mode_, mv.code, {"RAPID ", "LINEAR", "CW    ", "CCW   ", "DRILL "});
   s_.out.step += 1;
   Moved v = MovedBy(s_, mv);
   std::string line = RightAligned(std::to_string(s_.out.step), 4) + " " + mode_;

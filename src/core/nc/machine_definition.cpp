@@ -21,17 +21,17 @@ struct TextKey {
 
 // FFORMAT and FDIGL default to FORMAT and DIGL, so they are read after them.
 constexpr IntKey IntKeys[] = {
-    {"MTYPE", &MachineDefinition::MTYPE},       {"ABSINC", &MachineDefinition::ABSINC},
-    {"FORMAT", &MachineDefinition::FORMAT},     {"DIGL", &MachineDefinition::DIGL},
-    {"DIGR", &MachineDefinition::DIGR},         {"LXFORMAT", &MachineDefinition::LXFORMAT},
-    {"ARCTYPE", &MachineDefinition::ARCTYPE},   {"STARTSEQ", &MachineDefinition::STARTSEQ},
-    {"FDIGITS", &MachineDefinition::FDIGITS},   {"ROTDIGR", &MachineDefinition::ROTDIGR},
+    {"MTYPE", &MachineDefinition::MTYPE},     {"ABSINC", &MachineDefinition::ABSINC},
+    {"FORMAT", &MachineDefinition::FORMAT},   {"DIGL", &MachineDefinition::DIGL},
+    {"DIGR", &MachineDefinition::DIGR},       {"LXFORMAT", &MachineDefinition::LXFORMAT},
+    {"ARCTYPE", &MachineDefinition::ARCTYPE}, {"STARTSEQ", &MachineDefinition::STARTSEQ},
+    {"FDIGITS", &MachineDefinition::FDIGITS}, {"ROTDIGR", &MachineDefinition::ROTDIGR},
     {"CUTTYPE", &MachineDefinition::CUTTYPE},
 };
 constexpr FlagKey FlagKeys[] = {
-    {"BINVX", &MachineDefinition::BINVX},   {"BINVY", &MachineDefinition::BINVY},
-    {"SEQOUT", &MachineDefinition::SEQOUT}, {"REDUN", &MachineDefinition::REDUN},
-    {"MODALG", &MachineDefinition::MODALG}, {"ROTRECT", &MachineDefinition::ROTRECT},
+    {"BINVX", &MachineDefinition::BINVX},     {"BINVY", &MachineDefinition::BINVY},
+    {"SEQOUT", &MachineDefinition::SEQOUT},   {"REDUN", &MachineDefinition::REDUN},
+    {"MODALG", &MachineDefinition::MODALG},   {"ROTRECT", &MachineDefinition::ROTRECT},
     {"FEEDDPM", &MachineDefinition::FEEDDPM}, {"B3AXIS", &MachineDefinition::B3AXIS},
 };
 constexpr TextKey TextKeys[] = {

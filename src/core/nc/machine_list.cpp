@@ -12,7 +12,9 @@ namespace {
 constexpr int MaxMachineSlots = 1000;
 constexpr int DefaultMachineSlots = 20;
 
-char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+char Lower(char c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 bool LessIgnoringCase(const std::string& a, const std::string& b) {
   return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
@@ -20,12 +22,13 @@ bool LessIgnoringCase(const std::string& a, const std::string& b) {
 }
 
 bool EqualIgnoringCase(const std::string& a, const std::string& b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return Lower(x) == Lower(y);
-         });
+  return a.size() == b.size() &&
+         std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return Lower(x) == Lower(y); });
 }
 
-std::string SlotKey(int i) { return "Machine" + std::to_string(i); }
+std::string SlotKey(int i) {
+  return "Machine" + std::to_string(i);
+}
 
 }  // namespace
 

@@ -7,8 +7,8 @@ namespace {
 
 constexpr const char* FormatNames[] = {"Decimal", "Leading Zeros", "Trailing Zeros", "Leading/Trailing Zeros"};
 constexpr const char* ArcTypeNames[] = {"Distance From Tool to Arc Center", "Distance From Arc Center to Tool",
-                                        "Un-Signed Incremental Distance", "Absolute Arc Center Coordinates ",
-                                        "Radius of Arc \"R\" Values ", "Use Linear Moves for Arcs "};
+                                        "Un-Signed Incremental Distance",   "Absolute Arc Center Coordinates ",
+                                        "Radius of Arc \"R\" Values ",      "Use Linear Moves for Arcs "};
 
 template <size_t N>
 std::string Item(const char* const (&items)[N], int index) {

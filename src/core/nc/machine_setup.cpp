@@ -24,27 +24,41 @@ struct FlagKey {
 };
 
 constexpr TextKey TextKeys[] = {
-    {"RAPCODE", &MachineSetup::rapidCode},         {"LINCODE", &MachineSetup::linearCode},
-    {"CWCODE", &MachineSetup::cwCode},             {"CCWCODE", &MachineSetup::ccwCode},
-    {"ROTROTREG", &MachineSetup::rotaryRegister},  {"ROTLINREG", &MachineSetup::linearRegister},
-    {"ROTDEEPREG", &MachineSetup::depthRegister},  {"ROTENTER", &MachineSetup::rotaryEnter},
-    {"ROTLEAVE", &MachineSetup::rotaryLeave},      {"ROTORDER", &MachineSetup::rotaryOrder},
-    {"ZUPSTR", &MachineSetup::spindleUp},          {"ZDNSTR", &MachineSetup::spindleDown},
+    {"RAPCODE", &MachineSetup::rapidCode},
+    {"LINCODE", &MachineSetup::linearCode},
+    {"CWCODE", &MachineSetup::cwCode},
+    {"CCWCODE", &MachineSetup::ccwCode},
+    {"ROTROTREG", &MachineSetup::rotaryRegister},
+    {"ROTLINREG", &MachineSetup::linearRegister},
+    {"ROTDEEPREG", &MachineSetup::depthRegister},
+    {"ROTENTER", &MachineSetup::rotaryEnter},
+    {"ROTLEAVE", &MachineSetup::rotaryLeave},
+    {"ROTORDER", &MachineSetup::rotaryOrder},
+    {"ZUPSTR", &MachineSetup::spindleUp},
+    {"ZDNSTR", &MachineSetup::spindleDown},
 };
 constexpr NumberKey NumberKeys[] = {
-    {"DIGL", &MachineSetup::digitsLeft, 3},          {"DIGR", &MachineSetup::digitsRight, 4},
-    {"STARTSEQ", &MachineSetup::startSeq, 10},       {"FDIGITS", &MachineSetup::feedDigitsRight, 2},
-    {"FDIGL", &MachineSetup::feedDigitsLeft, 2},     {"ROTDIGR", &MachineSetup::rotaryDigits, 2},
+    {"DIGL", &MachineSetup::digitsLeft, 3},      {"DIGR", &MachineSetup::digitsRight, 4},
+    {"STARTSEQ", &MachineSetup::startSeq, 10},   {"FDIGITS", &MachineSetup::feedDigitsRight, 2},
+    {"FDIGL", &MachineSetup::feedDigitsLeft, 2}, {"ROTDIGR", &MachineSetup::rotaryDigits, 2},
 };
 constexpr FlagKey FlagKeys[] = {
-    {"BINVX", &MachineSetup::invertX, true, 0},       {"BINVY", &MachineSetup::invertY, true, 0},
-    {"REDUN", &MachineSetup::redundant, true, 0},     {"MODALG", &MachineSetup::modalG, true, 1},
-    {"SEQOUT", &MachineSetup::sequenceNumbers, false, 1}, {"ROTRECT", &MachineSetup::rectangular, false, 1},
-    {"FEEDDPM", &MachineSetup::feedDegreesPerMinute, false, 0}, {"B3AXIS", &MachineSetup::programmableZ, false, 1},
+    {"BINVX", &MachineSetup::invertX, true, 0},
+    {"BINVY", &MachineSetup::invertY, true, 0},
+    {"REDUN", &MachineSetup::redundant, true, 0},
+    {"MODALG", &MachineSetup::modalG, true, 1},
+    {"SEQOUT", &MachineSetup::sequenceNumbers, false, 1},
+    {"ROTRECT", &MachineSetup::rectangular, false, 1},
+    {"FEEDDPM", &MachineSetup::feedDegreesPerMinute, false, 0},
+    {"B3AXIS", &MachineSetup::programmableZ, false, 1},
 };
 
-int ItemOrNone(int value, int count) { return value >= 0 && value < count ? value : -1; }
-int FormatButton(int value) { return value >= 2 && value <= 4 ? value : 1; }
+int ItemOrNone(int value, int count) {
+  return value >= 0 && value < count ? value : -1;
+}
+int FormatButton(int value) {
+  return value >= 2 && value <= 4 ? value : 1;
+}
 
 }  // namespace
 

@@ -10,13 +10,14 @@ namespace quill {
 
 class ProfileFile;
 
-inline constexpr const char* MachineTypeItems[] = {"Mill", "Lathe", "DXF File", "Print File", "Bendix Mill", "EZ-Track"};
+inline constexpr const char* MachineTypeItems[] = {"Mill",       "Lathe",       "DXF File",
+                                                   "Print File", "Bendix Mill", "EZ-Track"};
 inline constexpr const char* LatheXFormatItems[] = {"Out 2\" Dia as X2.0", "Out 2\" Dia as X1.0",
                                                     "Out 2\" Dia as X-1.0", "Out 2\" Dia as X-2.0"};
 inline constexpr const char* CutTypeItems[] = {"Normal X/Y", "Rotary - On Face", "Rotary - On Diameter"};
 
 struct MachineSetup {
-  int machineType = 0;  // item of "Machine Type" (MTYPE - 1); -1 none
+  int machineType = 0;   // item of "Machine Type" (MTYPE - 1); -1 none
   bool absolute = true;  // "Abs" (for a DXF file "Mill"), else "Incremental" ("Lathe")
   int format = 1;        // 1 "Decimal", 2 "Leading Zeros", 3 "Trailing Zeros", 4 "Leading && Trailing"
   int feedFormat = 1;
@@ -45,7 +46,7 @@ struct SetupEnables {
   bool formatControls = true;  // format, digits, arc centre type, the four codes, sequence numbers, feed digits
   bool latheXFormat = false;
   bool modalG = true;
-  bool spindleCodes = false;   // only without a programmable Z
+  bool spindleCodes = false;  // only without a programmable Z
   std::string coordinateCaption = "Coordinate Mode", absCaption = "Abs", incCaption = "Incremental";
   std::string redundantCaption = "Output Redundant Positions";
 };

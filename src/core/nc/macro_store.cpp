@@ -8,8 +8,12 @@ namespace quill {
 
 namespace {
 
-std::string NameKey(int slot) { return "M" + std::to_string(slot) + "N"; }
-std::string LineKey(int slot, int line) { return "M" + std::to_string(slot) + "L" + std::to_string(line); }
+std::string NameKey(int slot) {
+  return "M" + std::to_string(slot) + "N";
+}
+std::string LineKey(int slot, int line) {
+  return "M" + std::to_string(slot) + "L" + std::to_string(line);
+}
 
 std::string SlotName(const ProfileFile& posts, const std::string& machine, int slot) {
   return posts.ReadString(machine, NameKey(slot), MacroEnd);
@@ -69,8 +73,7 @@ std::vector<std::string> ReadMacroLines(const ProfileFile& posts, const std::str
   return lines;
 }
 
-std::vector<std::string> FindMacroLines(const ProfileFile& posts, const std::string& machine,
-                                        const std::string& name) {
+std::vector<std::string> FindMacroLines(const ProfileFile& posts, const std::string& machine, const std::string& name) {
   int slot = FindMacroSlot(posts, machine, name);
   return slot > 0 ? ReadMacroLines(posts, machine, slot) : std::vector<std::string>{};
 }
@@ -96,8 +99,8 @@ bool SaveMacro(ProfileFile& posts, const std::string& machine, const std::string
   return posts.WriteStrings(machine, keys) && ok;
 }
 
-bool RenameMacro(ProfileFile& posts, const std::string& machine, const std::string& oldName,
-                 const std::string& newName, const std::vector<std::string>& lines) {
+bool RenameMacro(ProfileFile& posts, const std::string& machine, const std::string& oldName, const std::string& newName,
+                 const std::vector<std::string>& lines) {
   bool ok = DeleteMacro(posts, machine, oldName);
   return SaveMacro(posts, machine, newName, lines) && ok;
 }

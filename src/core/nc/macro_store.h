@@ -35,7 +35,7 @@ bool SaveMacro(ProfileFile& posts, const std::string& machine, const std::string
                const std::vector<std::string>& lines);
 
 // Deletes the macro oldName and saves the lines under newName.
-bool RenameMacro(ProfileFile& posts, const std::string& machine, const std::string& oldName,
-                 const std::string& newName, const std::vector<std::string>& lines);
+bool RenameMacro(ProfileFile& posts, const std::string& machine, const std::string& oldName, const std::string& newName,
+                 const std::vector<std::string>& lines);
 
 }  // namespace quill

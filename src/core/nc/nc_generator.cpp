@@ -64,9 +64,14 @@ bool NcGenerator::SelectMachine(const std::string& name) {
 }
 
 bool NcGenerator::ConfirmDxfName() {
-  Message question{"Warning, You are About to generate a DXF file\nUsing a Machine Name that is NOT Setup\n"
-                   "to Generate DXF Format. Are you Sure ?",
-                   MsgKind::Confirmation, BtnYesNo, Answer::Yes, 0, {}};
+  Message question{
+      "Warning, You are About to generate a DXF file\nUsing a Machine Name that is NOT Setup\n"
+      "to Generate DXF Format. Are you Sure ?",
+      MsgKind::Confirmation,
+      BtnYesNo,
+      Answer::Yes,
+      0,
+      {}};
   return job_.ui.Show(question) == Answer::Yes;
 }
 

@@ -33,7 +33,7 @@ class NcGenerator {
   // no NC file was written (declined, an error shown, or a run already in progress).
   bool Start();
 
-  std::string clFile;                   // the cutter-location file (QUILLMAR.CL)
+  std::string clFile;                    // the cutter-location file (QUILLMAR.CL)
   std::string chordTolerance = "0.001";  // "Arc Cutting Tolerance", as typed
   std::string minArcRadius = "0.001";    // "Smallest Arc Radius", as typed
   std::string startupMacro = "Startup";

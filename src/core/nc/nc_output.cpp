@@ -14,8 +14,12 @@ std::string NcOutput::Numbered(const std::string& text) {
   return out;
 }
 
-void NcOutput::Block(const std::string& text) { Line(dollar ? Numbered(text) + "$" : Numbered(text)); }
+void NcOutput::Block(const std::string& text) {
+  Line(dollar ? Numbered(text) + "$" : Numbered(text));
+}
 
-void NcOutput::NumberedLine(const std::string& text) { Line(Numbered(text)); }
+void NcOutput::NumberedLine(const std::string& text) {
+  Line(Numbered(text));
+}
 
 }  // namespace quill

@@ -25,10 +25,10 @@ class NcOutput {
   // Makes the file the NC file; false when anything could not be written.
   bool Commit() { return file_.Commit(); }
 
-  bool numbered = false;     // SEQOUT
-  bool dollar = false;       // a Bendix mill
-  long long sequence = 10;   // the next N number
-  long long step = 10;       // added after each N number; EZ-Track and listings count their lines in it
+  bool numbered = false;    // SEQOUT
+  bool dollar = false;      // a Bendix mill
+  long long sequence = 10;  // the next N number
+  long long step = 10;      // added after each N number; EZ-Track and listings count their lines in it
 
  private:
   std::string Numbered(const std::string& text);

@@ -31,12 +31,22 @@ void PostState::EndRecord(const PostMove& mv) {
   Prho = mv.rho;
 }
 
-bool PostState::Changed(double value, double memory) const { return !IsZero(value - memory); }
+bool PostState::Changed(double value, double memory) const {
+  return !IsZero(value - memory);
+}
 
-std::string PostState::Fmt(double v) const { return FormatNumber(m.FORMAT, m.DIGL, m.DIGR, v); }
-std::string PostState::FmtA(double v) const { return FormatNumber(m.FORMAT, m.DIGL, m.ROTDIGR, v); }
-void RecordWriter::Text(NcOutput& out, const std::string& text) { out.Block(text); }
+std::string PostState::Fmt(double v) const {
+  return FormatNumber(m.FORMAT, m.DIGL, m.DIGR, v);
+}
+std::string PostState::FmtA(double v) const {
+  return FormatNumber(m.FORMAT, m.DIGL, m.ROTDIGR, v);
+}
+void RecordWriter::Text(NcOutput& out, const std::string& text) {
+  out.Block(text);
+}
 
-std::string PostState::FmtF(double v) const { return FormatNumber(m.FFORMAT, m.FDIGL, m.FDIGITS, v); }
+std::string PostState::FmtF(double v) const {
+  return FormatNumber(m.FFORMAT, m.FDIGL, m.FDIGITS, v);
+}
 
 }  // namespace quill

@@ -35,8 +35,8 @@ struct PostState {
   NcOutput& out;
 
   double rotaryRadius;
-  double PX, PY, PZ;     // the last point (absolute, re-labelled on a lathe)
-  double Ptheta, Prho;   // the last polar angle and radius
+  double PX, PY, PZ;    // the last point (absolute, re-labelled on a lathe)
+  double Ptheta, Prho;  // the last polar angle and radius
   int prevCode = -1;
   double lastFeed = -1000;
   double lastR = 0, lastQ = 0;

@@ -10,7 +10,9 @@ namespace {
 // Numbers stay within 18 digits, so adding an int increment can never overflow.
 constexpr int MaxNumberDigits = 18;
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 // The number at the start of a line: its old text (letter and digits), its letter, and whether the
 // line is a block-delete ("/") block.  Empty old text: the line has no number of its own.
@@ -20,7 +22,9 @@ struct OldNumber {
   bool blockDelete = false;
 };
 
-bool IsNumberLetter(char c, bool oBlocks) { return c == '/' || c == 'H' || c == 'N' || (oBlocks && c == 'O'); }
+bool IsNumberLetter(char c, bool oBlocks) {
+  return c == '/' || c == 'H' || c == 'N' || (oBlocks && c == 'O');
+}
 
 OldNumber ReadOldNumber(const std::string& line, bool removing) {
   OldNumber old;

@@ -8,13 +8,13 @@
 namespace quill {
 
 struct ResequenceOptions {
-  int start = 10;             // "Start Number"
-  int increment = 10;         // "Number Increment"
-  int maxDigits = 4;          // "Max number of Digits": a longer number restarts at the increment
+  int start = 10;                           // "Start Number"
+  int increment = 10;                       // "Number Increment"
+  int maxDigits = 4;                        // "Max number of Digits": a longer number restarts at the increment
   std::string skipChars = "<(%=$#OE\\^@:";  // lines starting with one of these keep their text
-  bool removeAll = false;     // "Remove ALL Sequence Numbers"
-  bool leadingZeros = false;  // "Use Leading Zeros"
-  bool oBlocks = false;       // "Resequence "O" Blocks"
+  bool removeAll = false;                   // "Remove ALL Sequence Numbers"
+  bool leadingZeros = false;                // "Use Leading Zeros"
+  bool oBlocks = false;                     // "Resequence "O" Blocks"
 };
 
 // The dialog's three number fields as typed; on a field that is not a whole number returns nothing and

@@ -5,11 +5,8 @@
 #include "job/job.h"
 #include "post_test_util.h"
 
-namespace quill {
+namespace quill::test {
 namespace {
-
-using test::Rec;
-using Lines = std::vector<std::string>;
 
 class Apt : public ::testing::Test {
  protected:
@@ -34,9 +31,9 @@ class Apt : public ::testing::Test {
 
 TEST_F(Apt, TheExampleJob) {
   EXPECT_EQ(Convert({"5 0.0", Rec(0, 0, 0, 0.1, 0), Rec(1, 1, 0, -0.01, 5), "-999"}, flat),
-            (Lines{"CBOX/-0.02500,-0.02500,-0.03500,2.02500,1.02500,0.0", "CUTTER/ 0.125000,0,0,0,0,0,3.0",
-                   "LOADTL/ 1", "SPINDL/ 1000,  CLW", "RAPID", "GOTO/0.000000,0.000000,0.100000",
-                   "FEDRAT/5.0000,IPM", "GOTO/1.000000,0.000000,-0.010000", "FINI"}));
+            (Lines{"CBOX/-0.02500,-0.02500,-0.03500,2.02500,1.02500,0.0", "CUTTER/ 0.125000,0,0,0,0,0,3.0", "LOADTL/ 1",
+                   "SPINDL/ 1000,  CLW", "RAPID", "GOTO/0.000000,0.000000,0.100000", "FEDRAT/5.0000,IPM",
+                   "GOTO/1.000000,0.000000,-0.010000", "FINI"}));
   EXPECT_TRUE(ok);
 }
 
@@ -44,8 +41,8 @@ TEST_F(Apt, FeedStatementsOnlyWhenTheFeedChanges) {
   // A rapid's feed becomes the last feed too: the same value keeps it, another one asks again.
   EXPECT_EQ(Moves({Rec(1, 1, 0, 0, 0), Rec(1, 2, 0, 0, 5), Rec(0, 2, 0, 1, 5), Rec(1, 3, 0, 0, 5), Rec(0, 3, 0, 1, 0),
                    Rec(1, 4, 0, 0, 5)}),
-            (Lines{"GOTO/1.000000,0.000000,0.000000", "FEDRAT/5.0000,IPM", "GOTO/2.000000,0.000000,0.000000",
-                   "RAPID", "GOTO/2.000000,0.000000,1.000000", "GOTO/3.000000,0.000000,0.000000", "RAPID",
+            (Lines{"GOTO/1.000000,0.000000,0.000000", "FEDRAT/5.0000,IPM", "GOTO/2.000000,0.000000,0.000000", "RAPID",
+                   "GOTO/2.000000,0.000000,1.000000", "GOTO/3.000000,0.000000,0.000000", "RAPID",
                    "GOTO/3.000000,0.000000,1.000000", "FEDRAT/5.0000,IPM", "GOTO/4.000000,0.000000,0.000000"}));
 }
 
@@ -83,4 +80,4 @@ TEST_F(Apt, NothingWithoutAToolPath) {
 }
 
 }  // namespace
-}  // namespace quill
+}  // namespace quill::test

@@ -66,8 +66,8 @@ TEST_F(Machines, SetupShowsItsOwnDefaultsAndSavesAsTyped) {
   MachineSetup s = LoadMachineSetup(posts, "NEW");
   EXPECT_EQ(s.rotaryRegister, "B");
   EXPECT_EQ(s.feedDigitsLeft, "2");
-  EXPECT_TRUE(s.invertY);            // any value but 0 checks it
-  EXPECT_FALSE(s.sequenceNumbers);   // only 1 does
+  EXPECT_TRUE(s.invertY);           // any value but 0 checks it
+  EXPECT_FALSE(s.sequenceNumbers);  // only 1 does
   EXPECT_EQ(s.arcType, ArcLinear);
   EXPECT_EQ(s.format, FmtDecimal);
   EXPECT_EQ(s.machineType, -1);
@@ -101,9 +101,9 @@ TEST_F(Machines, ControlsEnabledByMachineType) {
 TEST_F(Machines, PrintedListing) {
   MachineSetup s;
   s.machineType = 3;
-  EXPECT_EQ(MachineListingLines("P", s), (Lines{"****** Settings for Machine [P] *******", " ",
-                                                "Machine Type                   : Print File",
-                                                "  -- No Additional Settings --"}));
+  EXPECT_EQ(MachineListingLines("P", s),
+            (Lines{"****** Settings for Machine [P] *******", " ", "Machine Type                   : Print File",
+                   "  -- No Additional Settings --"}));
   s.machineType = 1;
   s.cutType = 2;
   s.rectangular = false;

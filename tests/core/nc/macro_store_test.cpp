@@ -54,7 +54,8 @@ TEST_F(MacroStore, RenamingTakesTheFirstFreeSlot) {
 
 TEST_F(MacroStore, AFullMachineRefusesANewMacroWithoutLosingAny) {
   std::vector<std::pair<std::string, std::string>> names;
-  for (int i = 4; i <= ListedMacroSlots; ++i) names.emplace_back("M" + std::to_string(i) + "N", "X" + std::to_string(i));
+  for (int i = 4; i <= ListedMacroSlots; ++i)
+    names.emplace_back("M" + std::to_string(i) + "N", "X" + std::to_string(i));
   ASSERT_TRUE(posts.WriteStrings("M", names));
   EXPECT_FALSE(SaveMacro(posts, "M", "NEW", {"n"}));
   EXPECT_EQ(ListMacros(posts, "M").size(), 50u);

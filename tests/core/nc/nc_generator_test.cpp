@@ -9,11 +9,8 @@
 #include "post_test_util.h"
 #include "project/profile.h"
 
-namespace quill {
+namespace quill::test {
 namespace {
-
-using test::Rec;
-using Lines = std::vector<std::string>;
 
 class Generator : public ::testing::Test {
  protected:
@@ -108,5 +105,33 @@ TEST_F(Generator, TheUsersMachineFileStartsAsACopyOfTheBundledOne) {
   EXPECT_EQ(test::ReadFile(job.paths.PostsIniFile), "[Machine Names]\n");
 }
 
+// A Ui whose window messages press Start again, as an impatient operator would during a run.
+class ImpatientUi : public TestUi {
+ public:
+  void Pump() override {
+    if (generator && !pressed) {
+      pressed = true;
+      secondStart = generator->Start();
+    }
+  }
+  NcGenerator* generator = nullptr;
+  bool pressed = false, secondStart = true;
+};
+
+TEST(GeneratorRun, StartIsRefusedWhileARunIsInProgress) {
+  test::TempDir dir;
+  ImpatientUi ui;
+  Job job(ui);
+  BuildWorkFilePaths(job.paths, dir.path() + "/", test::SourceDir() + "/data/");
+  test::WriteFile(job.paths.CLFileName, Rec(1, 1, 2, -0.01, 10) + "\r\n");
+  NcGenerator g(job);
+  g.SetNcFileName(dir.File("JOB.TAP"));
+  g.Show();
+  ui.generator = &g;
+  EXPECT_TRUE(g.Start());
+  EXPECT_TRUE(ui.pressed);
+  EXPECT_FALSE(ui.secondStart);
+}
+
 }  // namespace
-}  // namespace quill
+}  // namespace quill::test

@@ -6,13 +6,8 @@
 #include "nc/gcode_writer.h"
 #include "post_test_util.h"
 
-namespace quill {
+namespace quill::test {
 namespace {
-
-using test::PlainMill;
-using test::PostRun;
-using test::Rec;
-using Lines = std::vector<std::string>;
 
 // A feed move to (1, 0) and then one arc record.
 Lines ArcBlocks(const MachineDefinition& m, const std::string& arc, PostParams params = {}) {
@@ -108,4 +103,4 @@ TEST(PostArcs, IncrementalMachineGetsStepsBetweenPoints) {
 }
 
 }  // namespace
-}  // namespace quill
+}  // namespace quill::test

@@ -8,10 +8,12 @@
 #include "post_test_util.h"
 #include "project/profile.h"
 
-namespace quill {
+namespace quill::test {
 namespace {
 
-std::string GoldenDir() { return test::SourceDir() + "/tests/core/nc/golden/"; }
+std::string GoldenDir() {
+  return test::SourceDir() + "/tests/core/nc/golden/";
+}
 
 std::string GoldenName(std::string machine) {
   for (char& c : machine) {
@@ -29,7 +31,9 @@ TEST(PostGolden, EveryBundledMachine) {
   for (const std::string& name : machines) {
     TestUi ui;
     ui.unattended = true;
-    PostJob job{ReadMachineDefinition(posts, name), {}, FindMacroLines(posts, name, "Startup"),
+    PostJob job{ReadMachineDefinition(posts, name),
+                {},
+                FindMacroLines(posts, name, "Startup"),
                 FindMacroLines(posts, name, "Shutdown")};
     PostResult r = TranslateClFile(ui, GoldenDir() + "JOB.CL", dir.File("OUT.NC"), job);
     ASSERT_TRUE(r.ok) << name;
@@ -40,4 +44,4 @@ TEST(PostGolden, EveryBundledMachine) {
 }
 
 }  // namespace
-}  // namespace quill
+}  // namespace quill::test

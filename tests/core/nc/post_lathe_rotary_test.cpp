@@ -2,13 +2,8 @@
 
 #include "post_test_util.h"
 
-namespace quill {
+namespace quill::test {
 namespace {
-
-using test::PlainMill;
-using test::PostRun;
-using test::Rec;
-using Lines = std::vector<std::string>;
 
 MachineDefinition Lathe(int lxformat) {
   MachineDefinition m = PlainMill();
@@ -95,4 +90,4 @@ TEST(PostRotary, LatheDepthOnTheDiameter) {
 }
 
 }  // namespace
-}  // namespace quill
+}  // namespace quill::test

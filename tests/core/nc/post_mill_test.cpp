@@ -2,13 +2,8 @@
 
 #include "post_test_util.h"
 
-namespace quill {
+namespace quill::test {
 namespace {
-
-using test::PlainMill;
-using test::PostRun;
-using test::Rec;
-using Lines = std::vector<std::string>;
 
 TEST(PostMill, OneFeedMoveOnAMillWithoutKeys) {
   PostRun run;
@@ -84,4 +79,4 @@ TEST(PostMill, FeedChangesAloneDoNotMakeABlock) {
 }
 
 }  // namespace
-}  // namespace quill
+}  // namespace quill::test

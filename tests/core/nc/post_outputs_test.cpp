@@ -2,13 +2,8 @@
 
 #include "post_test_util.h"
 
-namespace quill {
+namespace quill::test {
 namespace {
-
-using test::PlainMill;
-using test::PostRun;
-using test::Rec;
-using Lines = std::vector<std::string>;
 
 MachineDefinition OfType(int type) {
   MachineDefinition m = PlainMill();
@@ -26,11 +21,11 @@ Lines Entities(const Lines& dxf) {
 
 TEST(PostDxf, LinesArcsAndCircles) {
   PostRun run;
-  Lines e = Entities(run.Post(OfType(MachDxf), {Rec(0, 1, 0, 0.1, 0), Rec(1, 1, 0, -0.1, 5), Rec(2, 0, 1, -0.1, 5, 0, 0),
-                                                Rec(3, 0, 1, -0.1, 5, 0, 0.5)}));
-  EXPECT_EQ(e, (Lines{"  0", "ARC",  "  8", "0",  " 10", "0.00000000", " 20", "0.00000000", " 40", "1.00000000",
-                      " 50", "90.00000000", " 51", "0.00000000",  "  0", "CIRCLE", "  8", "0", " 10", "0.00000000",
-                      " 20", "0.50000000", " 40", "0.50000000"}));
+  Lines e = Entities(run.Post(OfType(MachDxf), {Rec(0, 1, 0, 0.1, 0), Rec(1, 1, 0, -0.1, 5),
+                                                Rec(2, 0, 1, -0.1, 5, 0, 0), Rec(3, 0, 1, -0.1, 5, 0, 0.5)}));
+  EXPECT_EQ(e, (Lines{"  0", "ARC",        "  8", "0",           " 10", "0.00000000", " 20", "0.00000000",
+                      " 40", "1.00000000", " 50", "90.00000000", " 51", "0.00000000", "  0", "CIRCLE",
+                      "  8", "0",          " 10", "0.00000000",  " 20", "0.50000000", " 40", "0.50000000"}));
 }
 
 TEST(PostDxf, ThreeDimensionsAndLatheOrientation) {
@@ -38,8 +33,8 @@ TEST(PostDxf, ThreeDimensionsAndLatheOrientation) {
   m.REDUN = true;
   PostRun run;
   Lines e = Entities(run.Post(m, {Rec(1, 1, 2, 3, 5)}));
-  EXPECT_EQ(e, (Lines{"  0", "LINE", "  8", "0", " 10", "0.00000000", " 20", "0.00000000", " 30", "0.00000000",
-                      " 11", "1.00000000", " 21", "2.00000000", " 31", "3.00000000"}));
+  EXPECT_EQ(e, (Lines{"  0", "LINE", "  8", "0", " 10", "0.00000000", " 20", "0.00000000", " 30", "0.00000000", " 11",
+                      "1.00000000", " 21", "2.00000000", " 31", "3.00000000"}));
   m.REDUN = false;
   m.ABSINC = 2;  // seen from the side: tool path Z across, X up
   e = Entities(run.Post(m, {Rec(1, 1, 2, 3, 5), "81 1 2 3 5 0.1 0"}));
@@ -56,10 +51,10 @@ TEST(PostEzTrack, NumberedLinesAndProgramEnd) {
   PostRun run;
   Lines nc = run.Post(OfType(MachEzTrack), {Rec(0, 1, 2, 0.1, 0), Rec(1, 1, 2, -0.1, 5), Rec(2, 2, 1, -0.1, 5, 1, 1),
                                             "-5 0 0 0 0", "83 1 1 0 4 0 0"});
-  EXPECT_EQ(nc, (Lines{"0000 EZTRAK|SX 1 MODE|INCH", "0010 AUXFUN T1 M6", "0020 SETRPM S100",
-                       "0030 RAPID ABS X1.0 Y2.0 Z.1", "0040 LINE ABS X1.0 Y2.0 Z-.1 F5.0",
-                       "0050 ARC|RADIUS ABS CW X2.0 Y1.0 Z-.1 R1.0 F5.0", "0060 DR|PT ABS X1.0 Y1.0 Z0 F4.0",
-                       "0070 || END|PRGM"}));
+  EXPECT_EQ(
+      nc, (Lines{"0000 EZTRAK|SX 1 MODE|INCH", "0010 AUXFUN T1 M6", "0020 SETRPM S100", "0030 RAPID ABS X1.0 Y2.0 Z.1",
+                 "0040 LINE ABS X1.0 Y2.0 Z-.1 F5.0", "0050 ARC|RADIUS ABS CW X2.0 Y1.0 Z-.1 R1.0 F5.0",
+                 "0060 DR|PT ABS X1.0 Y1.0 Z0 F4.0", "0070 || END|PRGM"}));
 }
 
 TEST(PostPrintListing, FixedColumns) {
@@ -72,4 +67,4 @@ TEST(PostPrintListing, FixedColumns) {
 }
 
 }  // namespace
-}  // namespace quill
+}  // namespace quill::test

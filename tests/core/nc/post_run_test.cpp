@@ -4,13 +4,8 @@
 #include "nc/nc_output.h"
 #include "post_test_util.h"
 
-namespace quill {
+namespace quill::test {
 namespace {
-
-using test::PlainMill;
-using test::PostRun;
-using test::Rec;
-using Lines = std::vector<std::string>;
 
 TEST(PostRun, MacrosFrameTheProgram) {
   PostJob job;
@@ -91,4 +86,4 @@ TEST(Macros, InsertTextKeepsBarsAndEndsEveryLine) {
 }
 
 }  // namespace
-}  // namespace quill
+}  // namespace quill::test

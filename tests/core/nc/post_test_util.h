@@ -11,6 +11,8 @@
 
 namespace quill::test {
 
+using Lines = std::vector<std::string>;
+
 inline std::string Rec(int code, double x, double y, double z, double f, double cx = 0, double cy = 0) {
   return FormatClRecord(code, x, y, z, f, cx, cy);
 }
