@@ -22,23 +22,27 @@ void LoadRow(const DibInfo& source, const FullPalette& palette, int32_t y, uint8
   std::copy(bgr, bgr + static_cast<size_t>(source.width) * 3, row);
 }
 
-// Decides pixel x of the row (1 white) and returns the error of each component.
-inline bool Decide(const int16_t* px, int d[3]) {
-  const bool white = px[2] * 77u + px[1] * 151u + px[0] * 28u >= 32768u;
-  for (int c = 0; c < 3; ++c) d[c] = px[c] - (white ? 255 : 0);
+inline int Clamped(int value) {
+  return std::clamp(value, 0, 255);
+}
+
+// Decides a pixel (true white) and gives each component's error.
+inline bool Decide(const int v[3], int d[3]) {
+  const bool white = v[2] * 77 + v[1] * 151 + v[0] * 28 >= 32768;
+  for (int c = 0; c < 3; ++c) d[c] = v[c] - (white ? 255 : 0);
   return white;
 }
 
 // Decides the row's pixels and passes each component's error on: 3/8 right, 3/8 below and 1/4
-// below-right.  The last row has nothing below; the last pixel nothing to its right.
+// below-right.  The last row has nothing below; the last pixel nothing to its right.  The pixel to
+// the right is carried in v, so each decision waits on no memory round trip.
 template <bool kBelow>
-void DiffuseRow(int16_t* row, int16_t* below, int32_t width, uint8_t* white) {
-  int d[3];
+void DiffuseRow(const int16_t* row, int16_t* below, int32_t width, uint8_t* white) {
+  int v[3] = {row[0], row[1], row[2]}, d[3];
   for (int32_t x = 0; x + 1 < width; ++x) {
-    int16_t* px = row + 3 * x;
-    white[x] = Decide(px, d);
+    white[x] = Decide(v, d);
     for (int c = 0; c < 3; ++c) {
-      AddClamped(px[3 + c], 3 * d[c] / 8);
+      v[c] = Clamped(row[3 * x + 3 + c] + 3 * d[c] / 8);
       if constexpr (kBelow) {
         AddClamped(below[3 * x + c], 3 * d[c] / 8);
         AddClamped(below[3 * x + 3 + c], d[c] / 4);
@@ -46,7 +50,7 @@ void DiffuseRow(int16_t* row, int16_t* below, int32_t width, uint8_t* white) {
     }
   }
   const int32_t last = width - 1;
-  white[last] = Decide(row + 3 * last, d);
+  white[last] = Decide(v, d);
   for (int c = 0; c < 3 && kBelow; ++c) AddClamped(below[3 * last + c], 3 * d[c] / 8);
 }
 
