@@ -1,11 +1,8 @@
 // Extents: the window that shows the whole job, from the text path, the artwork, the reference frame
 // and the tool path.
-#include <cmath>
-
 #include "job/job.h"
-#include "mathlib/number_text.h"
 #include "records/artwork_query.h"
-#include "records/textpath_record.h"
+#include "textpath/textpath_file.h"
 #include "ui/ui.h"
 #include "view/draw_job.h"
 #include "view/main_view.h"
@@ -28,21 +25,6 @@ void Grow(Box& b, double fraction) {
   b = {b.xmin - dx, b.ymin - dy, b.xmax + dx, b.ymax + dy};
 }
 
-// The box of the text path's moves and lines (arcs end where a line or move of the path begins).
-Box TextPathBox(const std::string& path, bool square) {
-  Box box;
-  TextPathReader in(path);
-  TextPathRecord r;
-  while (in.Next(r)) {
-    if ((r.kind == TpMove || r.kind == TpLine) && std::isfinite(r.X) && std::isfinite(r.Y)) box.Widen(r.X, r.Y);
-  }
-  if (box.Empty()) return box;
-  Grow(box, 0.1);
-  double w = box.xmax - box.xmin, h = box.ymax - box.ymin;
-  if (square) (h >= w ? box.xmin : box.ymin) -= std::fabs(h - w) / 4;
-  return box;
-}
-
 }  // namespace
 
 void MainView::Extents() {
@@ -55,7 +37,7 @@ void MainView::Extents() {
   ResetScrollBars();
   Set3D();
   Box box;
-  if (job_.flags.TextPathGenerated) box = TextPathBox(job_.paths.TextPathFileName, !v.View3D);
+  TextPathExtents(job_, box.xmin, box.ymin, box.xmax, box.ymax, true, !v.View3D);
   if (job_.flags.ArtworkPresent) {
     WidenByArtwork(job_.paths.ArtFileName, box);
     if (!box.Empty()) Grow(box, 0.1);

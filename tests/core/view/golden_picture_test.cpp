@@ -55,7 +55,9 @@ TEST(GoldenPicture, SampleJob) {
   DrawPicture(j.job, canvas);
 
   std::string golden = test::SourceDir() + "/tests/core/view/golden/sample_job.ppm";
-  if (std::getenv("QUILL_UPDATE_GOLDEN")) ASSERT_TRUE(canvas.WritePpm(golden));
+  if (std::getenv("QUILL_UPDATE_GOLDEN")) {
+    ASSERT_TRUE(canvas.WritePpm(golden));
+  }
   int w = 0, h = 0;
   std::vector<Color> expected;
   ASSERT_TRUE(test::PixelCanvas::ReadPpm(golden, w, h, expected)) << golden;
