@@ -84,8 +84,15 @@ RunResult RunProgram(const std::vector<std::string>& argv, const std::string& cw
   std::vector<char*> args;
   for (auto& w : words) args.push_back(w.data());
   args.push_back(nullptr);
+  // The extra entries replace the inherited ones of the same name.
+  auto nameOf = [](const std::string& w) { return w.substr(0, w.find('=')); };
   std::vector<std::string> envWords;
-  for (char** e = environ; *e; ++e) envWords.emplace_back(*e);
+  for (char** e = environ; *e; ++e) {
+    std::string word = *e;
+    bool replaced = false;
+    for (const auto& x : env) replaced = replaced || nameOf(x) == nameOf(word);
+    if (!replaced) envWords.push_back(word);
+  }
   envWords.insert(envWords.end(), env.begin(), env.end());
   std::vector<char*> envp;
   for (auto& w : envWords) envp.push_back(w.data());

@@ -66,6 +66,9 @@ class Ui {
   virtual void Status(StatusChannel channel, const std::string& text, ConsoleColor color = ConsoleColor::Normal,
                       bool newLine = true) = 0;
 
+  // Empties a progress display (the text path console before a run).
+  virtual void ClearStatus(StatusChannel channel) {}
+
   // A counter shown next to a label, e.g. the record counter of the tool path dialog.
   virtual void Counter(StatusChannel channel, long value) = 0;
 

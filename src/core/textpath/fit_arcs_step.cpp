@@ -1,0 +1,29 @@
+#include "textpath/fit_arcs_step.h"
+
+#include <vector>
+
+#include "textpath/arcfit_file.h"
+#include "ui/ui.h"
+
+namespace quill {
+
+void FitLineArcs(Ui& ui, const LineWork& line, const std::string& arcFitFile, double tolerance) {
+  bool inBlock = false;
+  std::vector<CurvePoint> points;
+  line.Transform([&](const TextPathRecord& rec, TextPathWriter& out) {
+    if (rec.kind == TpCurveStart) {
+      inBlock = true;
+      points.clear();
+    } else if (rec.kind == TpCurveEnd && inBlock) {
+      inBlock = false;
+      if (!points.empty() && FitTangentArcsToFile(arcFitFile, points, tolerance)) AppendRecords(arcFitFile, out);
+    } else if (inBlock && rec.kind == TpLine) {
+      points.push_back({rec.X, rec.Y});
+    } else if (rec.kind != TpCurveEnd) {
+      out.Write(rec);
+    }
+    ui.Pump();
+  });
+}
+
+}  // namespace quill
