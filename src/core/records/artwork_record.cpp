@@ -22,30 +22,8 @@ std::string FormatArtRecord(const ArtRecord& rec) {
   return s;
 }
 
-bool ArtWriter::Open(const std::string& path, bool append) {
-  Close();
-  failed_ = false;
-  count_ = 0;
-  file_ = std::fopen(path.c_str(), append ? "ab" : "wb");
-  if (file_) std::setvbuf(file_, nullptr, _IOFBF, 1 << 16);
-  return file_ != nullptr;
-}
-
 void ArtWriter::Write(const ArtRecord& rec) {
   WriteRaw(FormatArtRecord(rec));
-}
-
-void ArtWriter::WriteRaw(const std::string& line) {
-  if (!file_) return;
-  if (std::fputs(line.c_str(), file_) < 0 || std::fputs("\r\n", file_) < 0) failed_ = true;
-  ++count_;
-}
-
-bool ArtWriter::Close() {
-  if (!file_) return !failed_;
-  if (std::fclose(file_) != 0) failed_ = true;
-  file_ = nullptr;
-  return !failed_;
 }
 
 bool ParseArtRecord(const std::string& line, ArtRecord& rec) {

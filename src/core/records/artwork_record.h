@@ -3,10 +3,10 @@
 // 3 counter-clockwise arc (cx, cy, r, sa, fa).
 #pragma once
 
-#include <cstdio>
 #include <string>
 
 #include "records/line_reader.h"
+#include "records/line_writer.h"
 
 namespace quill {
 
@@ -26,25 +26,20 @@ class ArtWriter {
   ArtWriter() = default;
   // append: add to the end (the file is created when missing); otherwise start from empty.
   ArtWriter(const std::string& path, bool append) { Open(path, append); }
-  ~ArtWriter() { Close(); }
-  ArtWriter(const ArtWriter&) = delete;
-  ArtWriter& operator=(const ArtWriter&) = delete;
 
-  bool Open(const std::string& path, bool append);
-  bool IsOpen() const { return file_ != nullptr; }
+  bool Open(const std::string& path, bool append) { return out_.Open(path, append); }
+  bool IsOpen() const { return out_.IsOpen(); }
   void Write(const ArtRecord& rec);
   void Move(double x, double y, double px, double py) { Write({ArtMove, {x, y, px, py, 0}}); }
   void Line(double x1, double y1, double x2, double y2) { Write({ArtLine, {x1, y1, x2, y2, 0}}); }
   void Arc(int kind, double cx, double cy, double r, double sa, double fa) { Write({kind, {cx, cy, r, sa, fa}}); }
   // A line of text copied as it stands (a project's embedded artwork).
-  void WriteRaw(const std::string& line);
-  bool Close();
-  long Count() const { return count_; }
+  void WriteRaw(const std::string& line) { out_.Put(line); }
+  bool Close() { return out_.Close(); }
+  long Count() const { return out_.Count(); }
 
  private:
-  std::FILE* file_ = nullptr;
-  bool failed_ = false;
-  long count_ = 0;
+  LineWriter out_;
 };
 
 // Reads every record with a readable kind and five readable reals; other lines are skipped, so a

@@ -1,5 +1,6 @@
 #include "records/cl_record.h"
 
+#include <cstdio>
 #include <filesystem>
 
 #include "mathlib/number_text.h"
@@ -41,44 +42,22 @@ std::string FormatClRecord(int code, double x, double y, double z, double f, dou
   return s;
 }
 
-bool ClWriter::Open(const std::string& path, bool append) {
-  Close();
-  failed_ = false;
-  count_ = 0;
-  file_ = std::fopen(path.c_str(), append ? "ab" : "wb");
-  if (file_) std::setvbuf(file_, nullptr, _IOFBF, 1 << 16);
-  return file_ != nullptr;
-}
-
-void ClWriter::Put(const std::string& line) {
-  if (!file_) return;
-  if (std::fputs(line.c_str(), file_) < 0 || std::fputs("\r\n", file_) < 0) failed_ = true;
-  ++count_;
-}
-
 void ClWriter::Write(int code, double x, double y, double z, double f, double cx, double cy) {
-  Put(FormatClRecord(code, x, y, z, f, cx, cy));
+  out_.Put(FormatClRecord(code, x, y, z, f, cx, cy));
 }
 
 void ClWriter::WriteRotaryRadius(double r) {
   std::string s = std::to_string(static_cast<int>(ClRotaryRadius));
   Field(s, r);
-  Put(s);
+  out_.Put(s);
 }
 
 void ClWriter::WriteText(int code, const std::string& text) {
-  Put(std::to_string(code) + text);
+  out_.Put(std::to_string(code) + text);
 }
 
 void ClWriter::WriteEnd() {
-  Put(std::to_string(static_cast<int>(ClEnd)));
-}
-
-bool ClWriter::Close() {
-  if (!file_) return !failed_;
-  if (std::fclose(file_) != 0) failed_ = true;
-  file_ = nullptr;
-  return !failed_;
+  out_.Put(std::to_string(static_cast<int>(ClEnd)));
 }
 
 bool ParseClRecord(const std::string& line, ClRecord& rec) {

@@ -3,10 +3,10 @@
 // through ClReader.
 #pragma once
 
-#include <cstdio>
 #include <string>
 
 #include "records/line_reader.h"
+#include "records/line_writer.h"
 
 namespace quill {
 
@@ -40,27 +40,21 @@ class ClWriter {
  public:
   ClWriter() = default;
   explicit ClWriter(const std::string& path, bool append = false) { Open(path, append); }
-  ~ClWriter() { Close(); }
-  ClWriter(const ClWriter&) = delete;
-  ClWriter& operator=(const ClWriter&) = delete;
 
-  bool Open(const std::string& path, bool append = false);
-  bool IsOpen() const { return file_ != nullptr; }
+  bool Open(const std::string& path, bool append = false) { return out_.Open(path, append); }
+  bool IsOpen() const { return out_.IsOpen(); }
   // A move, arc or cycle end: codes 0, 1, 2, 3, 80, 90 (CX, CY written only for 2 and 3).
   void Write(int code, double x, double y, double z, double f, double cx = 0, double cy = 0);
   void WriteRotaryRadius(double r);
   // A code 900 or 901 record: the code, then text as it stands (give it its leading blank).
   void WriteText(int code, const std::string& text);
   void WriteEnd();
-  bool Close();
+  bool Close() { return out_.Close(); }
   // Records written since Open: the "Processing Line" counter.
-  long Count() const { return count_; }
+  long Count() const { return out_.Count(); }
 
  private:
-  void Put(const std::string& line);
-  std::FILE* file_ = nullptr;
-  bool failed_ = false;
-  long count_ = 0;
+  LineWriter out_;
 };
 
 class ClReader {
