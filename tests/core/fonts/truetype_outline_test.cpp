@@ -7,6 +7,8 @@
 #include "fonts/native_outline.h"
 #include "fonts/truetype_face.h"
 #include "fonts/truetype_glyph.h"
+#include "test_support.h"
+#include "ui/test_ui.h"
 
 namespace quill {
 namespace {
@@ -156,6 +158,20 @@ TEST(TrueTypeFace, MissingStylesAreMadeUp) {
   CharExtent r = ExtentOf(regular, 'I'), b = ExtentOf(bold, 'I'), i = ExtentOf(italic, 'I');
   EXPECT_GT(b.XMax - b.XMin, r.XMax - r.XMin + 0.5);
   EXPECT_GT(i.XMax, r.XMax + 3);  // the top leans right
+}
+
+TEST(LoadGlyphOutline, AnUnreadableOutlineStopsWithTheMessage) {
+  TestUi ui;
+  TrueTypeFace closed;  // a face that could not be opened gives no outlines
+  test::TempDir dir;
+  TextPathWriter out(dir.File("QMLINE.TMP"));
+  CharExtent e;
+  EXPECT_FALSE(LoadGlyphOutline(ui, closed, 'A', GlyphScale{}, out, e));
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(ui.messages[0].text, "Character Buffer Size Mismatch\nPossibly Bad Font File");
+  EXPECT_EQ(ui.messages[0].kind, MsgKind::Error);
+  EXPECT_EQ(out.Count(), 0);
+  EXPECT_EQ(ui.Console(StatusChannel::TextPathConsole), "A");  // echoed before it was tried
 }
 
 TEST(WindowsLatin, HighCodes) {
