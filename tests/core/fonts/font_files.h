@@ -24,20 +24,22 @@ inline void WriteFont(const std::string& path, const std::vector<FontRecord>& re
   WriteFile(path, FontBytes(recs));
 }
 
-inline std::vector<FontRecord> ReadFont(const std::string& path) {
-  std::vector<FontRecord> recs;
-  FontReader in(path);
-  FontRecord r;
+// Every record of a font or a text path file.
+template <class Reader, class Record>
+std::vector<Record> ReadRecords(const std::string& path) {
+  std::vector<Record> recs;
+  Reader in(path);
+  Record r;
   while (in.Next(r)) recs.push_back(r);
   return recs;
 }
 
+inline std::vector<FontRecord> ReadFont(const std::string& path) {
+  return ReadRecords<FontReader, FontRecord>(path);
+}
+
 inline std::vector<TextPathRecord> ReadTextPath(const std::string& path) {
-  std::vector<TextPathRecord> recs;
-  TextPathReader in(path);
-  TextPathRecord r;
-  while (in.Next(r)) recs.push_back(r);
-  return recs;
+  return ReadRecords<TextPathReader, TextPathRecord>(path);
 }
 
 }  // namespace quill::test

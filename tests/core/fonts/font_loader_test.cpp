@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <filesystem>
+#include <limits>
 
 #include "font_files.h"
 #include "job/paths.h"
@@ -146,6 +147,32 @@ TEST_F(LoadFontCharacterTest, ForeignKindsAndNonNumbersStayOut) {
   EXPECT_EQ(line[3].X, 0);
   EXPECT_EQ(line[3].Y, 0);
   EXPECT_EQ(line[4].value, 0);  // box records of an engraving font say "own font"
+}
+
+// 24 bytes a record, packed little-endian; coordinates that are no numbers read as 0 and values beyond
+// the float range are stored as its largest.
+TEST(FontRecordBytes, PackedLittleEndian) {
+  unsigned char b[FontRecordSize];
+  EncodeFontRecord({TpArcCcw, 50, 1.0f, -2.0f, 0.5f, 0, 0.25f}, b);
+  EXPECT_EQ(sizeof b, 24u);
+  EXPECT_EQ(b[0], 6);
+  EXPECT_EQ(b[2], 50);
+  EXPECT_EQ(b[7], 0x3F);  // 1.0f is 3F800000
+  EXPECT_EQ(b[6], 0x80);
+  EXPECT_EQ(b[11], 0xC0);  // -2.0f is C0000000
+  EXPECT_EQ(b[23], 0x3E);  // 0.25f is 3E800000
+  FontRecord r = DecodeFontRecord(b);
+  EXPECT_EQ(r.value, 50);
+  EXPECT_EQ(r.Y, -2.0f);
+  EXPECT_EQ(r.CY, 0.25f);
+  EncodeFontRecord({TpLine, 0, NAN, INFINITY, -INFINITY}, b);
+  r = DecodeFontRecord(b);
+  EXPECT_EQ(r.X, 0);
+  EXPECT_EQ(r.Y, 0);
+  EXPECT_EQ(r.R, 0);
+  EXPECT_EQ(ToFontFloat(1e300), std::numeric_limits<float>::max());
+  EXPECT_EQ(ToFontFloat(-1e300), -std::numeric_limits<float>::max());
+  EXPECT_EQ(ToFontFloat(NAN), 0.0f);
 }
 
 TEST(OpenEngravingFont, MissingFontIsReported) {

@@ -40,6 +40,30 @@ std::vector<TextPathRecord> LetterL() {
           {TpLineEnd}};
 }
 
+// 44 bytes a record on disk, packed little-endian with the doubles unaligned, whatever the compiler's
+// own layout of the struct.
+TEST(TextPathRecordBytes, PackedLittleEndian) {
+  unsigned char b[TextPathRecordSize];
+  EncodeTextPathRecord({TpArcCw, -2, 1.0, -2.5, 0.5, 3.0, 0.25}, b);
+  EXPECT_EQ(sizeof b, 44u);
+  EXPECT_EQ(b[0], 5);
+  EXPECT_EQ(b[1], 0);
+  EXPECT_EQ(b[2], 0xFE);
+  EXPECT_EQ(b[3], 0xFF);
+  // 1.0 is 3FF0000000000000, its last byte first; -2.5 is C004000000000000.
+  EXPECT_EQ(b[4 + 6], 0xF0);
+  EXPECT_EQ(b[4 + 7], 0x3F);
+  EXPECT_EQ(b[12 + 6], 0x04);
+  EXPECT_EQ(b[12 + 7], 0xC0);
+  EXPECT_EQ(b[43], 0x3F);  // 0.25 is 3FD0000000000000
+  TextPathRecord r = DecodeTextPathRecord(b);
+  EXPECT_EQ(r.value, -2);
+  EXPECT_EQ(r.Y, -2.5);
+  EXPECT_EQ(r.R, 0.5);
+  EXPECT_EQ(r.CX, 3.0);
+  EXPECT_EQ(r.CY, 0.25);
+}
+
 TEST_F(TextPathFileTest, ExtentsCoverMovesAndLinesOnly) {
   WriteTextPath(LetterL());
   double x0 = 0, y0 = 0, x1 = 0, y1 = 0;
