@@ -20,9 +20,9 @@ std::vector<std::string> Surroundings(const TempDir& outside) {
   return env;
 }
 
-// The sample project with its depth, feeds and artwork replaced.
-std::string Project(const std::string& artwork) {
-  std::string qlm = test::ReadFile(test::SourceDir() + "/data/samples/SAMPLE.QLM");
+// A sample project with its depth and feeds replaced, and with artwork when some is given.
+std::string Project(const std::string& sample, const std::string& artwork = "") {
+  std::string qlm = test::ReadFile(test::SourceDir() + "/data/samples/" + sample);
   auto put = [&](const std::string& key, const std::string& value) {
     size_t at = qlm.find("$" + key + "\r\n");
     EXPECT_NE(at, std::string::npos) << key;
@@ -33,7 +33,7 @@ std::string Project(const std::string& artwork) {
   put("ZCLEAR", "0.2");
   put("CFEED", "8.0");
   put("ZFEED", "3.0");
-  put("ARTFILE", "1\r\n$ARTTAB\r\n" + artwork + "$ENDTAB");
+  if (!artwork.empty()) put("ARTFILE", "1\r\n$ARTTAB\r\n" + artwork + "$ENDTAB");
   return qlm;
 }
 
@@ -57,7 +57,7 @@ std::vector<ClRecord> RunAndRead(const std::string& qlm, std::string& err) {
 
 TEST(ToolPathRun, ProjectArtworkIsCutAtTheProjectsDepthAndFeeds) {
   std::string err;
-  auto recs = RunAndRead(Project("1 0 0 2 0 0.0\r\n1 2 0 2 1 0.0\r\n3 2 2 1 4.7123889804 0\r\n"), err);
+  auto recs = RunAndRead(Project("SAMPLE.QLM", "1 0 0 2 0 0.0\r\n1 2 0 2 1 0.0\r\n3 2 2 1 4.7123889804 0\r\n"), err);
   ASSERT_GE(recs.size(), 8u) << err;
   EXPECT_EQ(recs[0].code, ClRotaryRadius);
   // Artwork comes before any text: rapid over the start, plunge, three joined cuts, retract.
@@ -78,14 +78,36 @@ TEST(ToolPathRun, ProjectArtworkIsCutAtTheProjectsDepthAndFeeds) {
   }
 }
 
-TEST(ToolPathRun, SampleProjectTextIsCut) {
-  std::string err;
-  auto recs = RunAndRead(Project(""), err);
-  bool textMissing = err.find("Does not exist") != std::string::npos || err.find("stage yet") != std::string::npos;
-  if (textMissing) GTEST_SKIP() << "this build cannot lay out the sample's text yet: " << err;
+// Rapids at the clearance plane; plunges straight down from them at the plunge feed; cuts at the
+// cutting depth and the cut feed.
+void ExpectEngraving(const std::vector<ClRecord>& recs, const std::string& sample) {
+  const ClRecord* last = nullptr;
   long cuts = 0;
-  for (const auto& r : recs) cuts += r.code == ClFeed && r.F == 8.0;
-  EXPECT_GT(cuts, 20) << err;
+  for (const auto& r : recs) {
+    if (r.code == ClRapid) EXPECT_TRUE(r.Z == 0.2 && r.F == 0) << sample;
+    if (r.code == ClFeed && r.F == 3.0) {
+      ASSERT_TRUE(last && last->code == ClRapid) << sample;
+      EXPECT_TRUE(r.X == last->X && r.Y == last->Y && r.Z == -0.02) << sample;
+    } else if (r.code >= ClFeed && r.code <= ClArcCcw) {
+      EXPECT_TRUE(r.Z == -0.02 && r.F == 8.0) << sample;
+      ++cuts;
+    }
+    last = &r;
+  }
+  EXPECT_GT(cuts, 20) << sample;
+}
+
+TEST(ToolPathRun, EverySampleProjectIsEngravedAsItsSettingsSay) {
+  for (const char* sample : {"SAMPLE.QLM", "ARC.QLM", "CURVE.QLM", "TRUETYPE.QLM"}) {
+    std::string err;
+    auto recs = RunAndRead(Project(sample), err);
+    if (err.find("Does not exist") != std::string::npos || err.find("stage yet") != std::string::npos) {
+      GTEST_SKIP() << "this build cannot lay out " << sample << " yet: " << err;
+    }
+    ASSERT_FALSE(recs.empty()) << sample;
+    EXPECT_EQ(recs[0].code, ClRotaryRadius) << sample;
+    ExpectEngraving(recs, sample);
+  }
 }
 
 }  // namespace
