@@ -6,11 +6,16 @@
 #include "job/job.h"
 #include "mathlib/number_text.h"
 #include "records/cl_record.h"
+#include "textpath/generate_text_path.h"
 #include "toolpath/cl_output.h"
 #include "toolpath/generate_toolpath.h"
 #include "ui/ui.h"
 
 namespace quill {
+
+bool GenerateSerialTextPath(Job& job) {
+  return GenerateAndShowTextPath(job, false) == TextPathOutcome::Generated;
+}
 
 namespace {
 

@@ -23,6 +23,9 @@ struct SerialRunOptions {
 // text path came of it (the generator has said why).
 using TextPathGenerator = std::function<bool(Job&)>;
 
+// The program's own generator: the text path window's Generate without keeping existing text.
+bool GenerateSerialTextPath(Job& job);
+
 // n in decimal; with PadSpaces or PadZeros filled in front to at least width characters, the fill
 // going before a minus sign (-5 in four zeros is "00-5").
 std::string SerialNumberText(long long n, int width, int padding);

@@ -69,6 +69,17 @@ TEST_F(SerialRunTest, EngravesEveryNumberIntoOneFile) {
   EXPECT_TRUE(ui.messages.empty());
 }
 
+TEST_F(SerialRunTest, TheProgramsOwnLayoutEngravesEachNumber) {
+  job.settings.BFONTTYPE = 1;  // an installed TrueType face: no engraving font file needed here
+  job.settings.FONTNAME = "Liberation Sans";
+  job.settings.OUTARCS = 0;
+  ASSERT_TRUE(RunSerialNumbers(job, SerialRunOptions{}, {}, GenerateSerialTextPath));
+  EXPECT_EQ(Count("900 (SN009)"), 1);
+  EXPECT_EQ(Count("901 Reset Home"), 3);
+  EXPECT_GT(ClLines().size(), 3u * 20);  // real letters, many strokes each
+  EXPECT_TRUE(ui.messages.empty());
+}
+
 TEST_F(SerialRunTest, AnEndNotAboveTheStartGivesTwoNumbers) {
   job.settings.SNUMSTART = "-5";
   job.settings.SNUMEND = "-7";
