@@ -17,7 +17,7 @@ constexpr uint32_t kFirstFree = 258;
 constexpr uint32_t kTableSize = 4096;
 constexpr uint32_t kNoCode = 0xFFFF;
 
-struct LzwEntry {
+struct alignas(8) LzwEntry {  // eight bytes, so that an entry is found by a shift
   uint16_t prefix;
   uint16_t length;
   uint8_t suffix;
@@ -43,17 +43,48 @@ class LzwDecoder : public RowDecoder {
     std::memcpy(out, stack_.data() + heldAt_, done);
     held_ -= done;
     heldAt_ += done;
-    while (done < rowBytes_) {
-      uint32_t code = bits_.Get(width_);
-      if (bits_.Overrun() || code == kEndOfInformation) return false;
+    // The loop works on local copies, which the bytes it writes cannot disturb.
+    BitReader bits = bits_;
+    LzwEntry* const table = table_.data();
+    uint32_t free = free_, old = old_;
+    int width = width_;
+    const size_t rowBytes = rowBytes_;
+    bool ok = true;
+    while (done < rowBytes) {
+      const uint32_t code = bits.Get(width);
+      if (bits.Overrun() || code == kEndOfInformation) {
+        ok = false;
+        break;
+      }
       if (code == kClear) {
-        ResetTable();
+        free = kFirstFree;
+        width = 9;
+        old = kNoCode;
         continue;
       }
-      if (!Enter(code)) return false;
-      done += Emit(code, out + done, rowBytes_ - done);
+      if (old == kNoCode) {
+        if (code >= 256) {
+          ok = false;
+          break;
+        }
+      } else if (code > free || (code == free && free == kTableSize)) {
+        ok = false;
+        break;
+      } else if (free < kTableSize) {  // the entry the code implies: the old string and one more byte
+        const LzwEntry& prev = table[old];
+        const uint8_t suffix = code == free ? prev.first : table[code].first;
+        table[free] = LzwEntry{static_cast<uint16_t>(old), static_cast<uint16_t>(prev.length + 1), suffix, prev.first};
+        ++free;
+        if (free == 511 || free == 1023 || free == 2047) ++width;
+      }
+      old = code;
+      done += Emit(table, code, out + done, rowBytes - done);
     }
-    return true;
+    bits_ = bits;
+    free_ = free;
+    old_ = old;
+    width_ = width;
+    return ok;
   }
 
  private:
@@ -63,30 +94,23 @@ class LzwDecoder : public RowDecoder {
     old_ = kNoCode;
   }
 
-  // Adds the table entry the code implies; false for a code the table cannot have yet.
-  bool Enter(uint32_t code) {
-    if (old_ == kNoCode) {
-      old_ = code;
-      return code < 256;
+  // Writes the code's string to out (room bytes); what does not fit is held for the next row.
+  size_t Emit(const LzwEntry* table, uint32_t code, uint8_t* out, size_t room) {
+    if (code < 256) {
+      *out = static_cast<uint8_t>(code);
+      return 1;
     }
-    if (code > free_ || (code == free_ && free_ == kTableSize)) return false;
-    if (free_ < kTableSize) {
-      const LzwEntry& prev = table_[old_];
-      uint8_t suffix = code == free_ ? prev.first : table_[code].first;
-      table_[free_] = LzwEntry{static_cast<uint16_t>(old_), static_cast<uint16_t>(prev.length + 1), suffix, prev.first};
-      ++free_;
-      width_ = free_ >= 2047 ? 12 : free_ >= 1023 ? 11 : free_ >= 511 ? 10 : 9;
-    }
-    old_ = code;
-    return true;
+    const uint32_t length = table[code].length;
+    if (length > room) return Hold(table, code, out, room);
+    uint8_t* p = out + length;
+    for (uint32_t c = code; p > out; c = table[c].prefix) *--p = table[c].suffix;
+    return length;
   }
 
-  // Writes the code's string to out (room bytes); what does not fit is held for the next row.
-  size_t Emit(uint32_t code, uint8_t* out, size_t room) {
-    const uint32_t length = table_[code].length;
-    uint8_t* dst = length <= room ? out : stack_.data();
-    for (uint32_t i = length, c = code; i-- > 0; c = table_[c].prefix) dst[i] = table_[c].suffix;
-    if (length <= room) return length;
+  size_t Hold(const LzwEntry* table, uint32_t code, uint8_t* out, size_t room) {
+    const uint32_t length = table[code].length;
+    uint8_t* p = stack_.data() + length;
+    for (uint32_t c = code; p > stack_.data(); c = table[c].prefix) *--p = table[c].suffix;
     std::memcpy(out, stack_.data(), room);
     heldAt_ = room;
     held_ = length - room;

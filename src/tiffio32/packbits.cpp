@@ -27,7 +27,7 @@ class PackBitsDecoder : public RowDecoder {
   }
 
   bool DecodeRow(uint8_t* out) override {
-    size_t done = 0;
+    size_t done = DecodeWithinWindow(out);
     while (done < rowBytes_) {
       if (repeat_ > 0) {
         size_t n = std::min(repeat_, rowBytes_ - done);
@@ -47,6 +47,30 @@ class PackBitsDecoder : public RowDecoder {
   }
 
  private:
+  // The common case: whole runs that lie in the window and fit the row, decoded with local pointers.
+  size_t DecodeWithinWindow(uint8_t* out) {
+    if (literal_ > 0 || repeat_ > 0) return 0;
+    const uint8_t* in = src_.cur;
+    const uint8_t* const safe = src_.end - std::min<ptrdiff_t>(src_.end - src_.cur, 129);
+    size_t done = 0;
+    const size_t rowBytes = rowBytes_;
+    while (in < safe && done < rowBytes) {
+      const uint8_t header = *in;
+      const size_t n = header < 128 ? size_t{header} + 1 : 257 - size_t{header};
+      if (header == 128 || n > rowBytes - done) break;  // left to the careful path
+      if (header < 128) {
+        std::memcpy(out + done, in + 1, n);
+        in += n + 1;
+      } else {
+        std::memset(out + done, in[1], n);
+        in += 2;
+      }
+      done += n;
+    }
+    src_.cur = in;
+    return done;
+  }
+
   bool ReadHeader() {
     uint8_t header = 0;
     if (!src_.Take(&header, 1)) return false;

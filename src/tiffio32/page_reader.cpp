@@ -20,25 +20,27 @@ class PageDecoder {
   PageDecoder(TiffIo& io, const ByteOrder& order, const PageDescription& page)
       : page_(page), big_(order.big), planeRowBytes_(static_cast<size_t>(page.PlaneRowBytes())) {
     for (uint32_t p = 0; p < page.planes; ++p) decoders_.push_back(MakeRowDecoder(io, page, planeRowBytes_));
-    stored_.resize(planeRowBytes_ * page.planes);
     if (page.planes > 1) plane_.resize(planeRowBytes_);
   }
 
-  // The stored row `row` of the picture, all samples of a pixel together; null on damaged data.
-  const uint8_t* Row(uint32_t row) {
-    if (row % page_.rowsPerStrip == 0 && !BeginStrips(row / page_.rowsPerStrip)) return nullptr;
+  // Bytes of a stored row, all samples of a pixel together.
+  size_t RowBytes() const { return planeRowBytes_ * page_.planes; }
+
+  // Decodes the stored row `row` of the picture into out; false on damaged data.
+  bool Row(uint32_t row, uint8_t* out) {
+    if (row % page_.rowsPerStrip == 0 && !BeginStrips(row / page_.rowsPerStrip)) return false;
     if (page_.planes == 1) {
-      if (!DecodePlane(0, stored_.data())) return nullptr;
+      if (!DecodePlane(0, out)) return false;
     } else {
       for (uint32_t p = 0; p < page_.planes; ++p) {
-        if (!DecodePlane(p, plane_.data())) return nullptr;
-        Interleave(p);
+        if (!DecodePlane(p, plane_.data())) return false;
+        Interleave(p, out);
       }
     }
     if (Inverted()) {
-      for (uint8_t& b : stored_) b = static_cast<uint8_t>(~b);
+      for (uint8_t* b = out; b < out + RowBytes(); ++b) *b = static_cast<uint8_t>(~*b);
     }
-    return stored_.data();
+    return true;
   }
 
  private:
@@ -69,10 +71,10 @@ class PageDecoder {
   }
 
   // Places plane p's samples (8 or 16 bits) among the pixel's others.
-  void Interleave(uint32_t p) {
+  void Interleave(uint32_t p, uint8_t* out) const {
     const size_t step = page_.bitsPerSample / 8, planes = page_.planes;
     for (size_t x = 0; x < page_.width; ++x) {
-      for (size_t b = 0; b < step; ++b) stored_[(x * planes + p) * step + b] = plane_[x * step + b];
+      for (size_t b = 0; b < step; ++b) out[(x * planes + p) * step + b] = plane_[x * step + b];
     }
   }
 
@@ -80,18 +82,23 @@ class PageDecoder {
   bool big_;
   size_t planeRowBytes_;
   std::vector<std::unique_ptr<RowDecoder>> decoders_;
-  std::vector<uint8_t> stored_;
   std::vector<uint8_t> plane_;
 };
 
 bool DecodeRows(TiffIo& io, const ByteOrder& order, const PageDescription& page, const RowShaper& shaper, NewDib& dib,
                 const Progress& progress) {
   PageDecoder decoder(io, order, page);
+  // Rows the DIB takes as stored (or with a change in place) are decoded straight into it.
+  std::vector<uint8_t> stored(shaper.InPlace() ? 0 : decoder.RowBytes());
   const uint32_t every = page.height / 50 > 0 ? page.height / 50 : 1;
   for (uint32_t row = 0; row < page.height; ++row) {
-    const uint8_t* stored = decoder.Row(row);
-    if (stored == nullptr) return false;
-    shaper.Shape(stored, dib.TopRow(static_cast<int32_t>(row)));
+    uint8_t* out = dib.TopRow(static_cast<int32_t>(row));
+    if (!decoder.Row(row, stored.empty() ? out : stored.data())) return false;
+    if (stored.empty()) {
+      shaper.ShapeInPlace(out);
+    } else {
+      shaper.Shape(stored.data(), out);
+    }
     uint32_t done = row + 1;
     if (done % every == 0 && done < page.height && !progress.Report(int64_t{done} * 100 / page.height)) return false;
   }

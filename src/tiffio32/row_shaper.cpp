@@ -64,6 +64,16 @@ void RowShaper::Shape(const uint8_t* stored, uint8_t* dib) const {
   }
 }
 
+bool RowShaper::InPlace() const {
+  const uint32_t bits = page_.bitsPerSample, spp = page_.samplesPerPixel;
+  return (spp == 1 && (bits == 1 || bits == 4 || bits == 8)) || (spp == 3 && bits == 8);
+}
+
+void RowShaper::ShapeInPlace(uint8_t* row) const {
+  if (page_.samplesPerPixel != 3) return;
+  for (uint8_t* end = row + 3 * size_t{page_.width}; row < end; row += 3) std::swap(row[0], row[2]);
+}
+
 void RowShaper::WidenGray(const uint8_t* stored, uint8_t* dib) const {
   const uint32_t bits = page_.bitsPerSample, width = page_.width;
   if (bits == 16) {

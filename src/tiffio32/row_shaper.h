@@ -20,6 +20,10 @@ class RowShaper {
   std::vector<RGBQUAD> ColorTable() const;
   // Moves one stored row (all samples of each pixel together) into a DIB row.
   void Shape(const uint8_t* stored, uint8_t* dib) const;
+  // True when a stored row fits a DIB row and needs at most a change in place (ShapeInPlace): 1-, 4- and
+  // 8-bit samples, and plain 8-bit RGB.
+  bool InPlace() const;
+  void ShapeInPlace(uint8_t* row) const;
 
  private:
   void WidenGray(const uint8_t* stored, uint8_t* dib) const;
