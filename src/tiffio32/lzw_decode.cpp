@@ -6,15 +6,13 @@
 #include <vector>
 
 #include "bit_reader.h"
+#include "lzw_codes.h"
 #include "row_decoder.h"
 
 namespace quill::tiff {
 namespace {
 
-constexpr uint32_t kClear = 256;
-constexpr uint32_t kEndOfInformation = 257;
-constexpr uint32_t kFirstFree = 258;
-constexpr uint32_t kTableSize = 4096;
+using namespace lzw;  // NOLINT: the reserved codes
 constexpr uint32_t kNoCode = 0xFFFF;
 
 struct alignas(8) LzwEntry {  // eight bytes, so that an entry is found by a shift

@@ -6,14 +6,13 @@
 #include <algorithm>
 #include <vector>
 
+#include "lzw_codes.h"
 #include "row_encoder.h"
 
 namespace quill::tiff {
 namespace {
 
-constexpr uint32_t kClear = 256;
-constexpr uint32_t kEndOfInformation = 257;
-constexpr uint32_t kFirstFree = 258;
+using namespace lzw;  // NOLINT: the reserved codes
 constexpr uint32_t kLastCode = 4094;
 constexpr int kBuckets = 8192;
 constexpr int16_t kEmpty = -1;
@@ -34,7 +33,7 @@ struct Codes {
 
 class LzwEncoder : public RowEncoder {
  public:
-  explicit LzwEncoder(size_t rowBytes) : rowBytes_(rowBytes), heads_(kBuckets), table_(4096) {}
+  explicit LzwEncoder(size_t rowBytes) : rowBytes_(rowBytes), heads_(kBuckets), table_(kTableSize) {}
 
   void BeginStrip(ByteSink& sink) override {
     codes_.bits.Attach(sink.Reserve(4));

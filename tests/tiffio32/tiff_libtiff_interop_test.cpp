@@ -69,6 +69,7 @@ TEST_F(LibtiffInterop, ThisLibraryReadsWhatLibtiffWrites) {
       {1, {"-c", "g4"}},
       {1, {"-c", "g4", "-B"}},
       {1, {"-c", "g3:2d", "-r", "7"}},
+      {1, {"-c", "g4", "-f", "lsb2msb"}},
       {4, {"-c", "packbits"}},
       {4, {"-c", "lzw", "-B"}},
       {8, {"-c", "lzw:2"}},
