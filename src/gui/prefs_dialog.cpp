@@ -1,0 +1,75 @@
+#include "prefs_dialog.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "expr_field.h"
+#include "job/job.h"
+#include "project/preferences_dialog.h"
+
+namespace quill {
+
+TPrefsDlg::TPrefsDlg(Job& job, QWidget* parent) : QDialog(parent), job_(job) {
+  setObjectName("TPrefsDlg");
+  setWindowTitle("QUILLMARK Preferences");
+  setModal(true);
+  auto* pages = new QTabWidget;
+  pages->setObjectName("pages");
+  pages->setTabPosition(QTabWidget::South);
+  pages->addTab(BuildDirectoriesPage(), "Directories");
+  pages->addTab(BuildColorsPage(), "Colors");
+  pages->addTab(BuildDisplayPage(), "Display");
+  pages->addTab(BuildPrinterPage(), "Printer");
+  pages->addTab(BuildDefaultsPage(), "Defaults");
+
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help);
+  buttons->button(QDialogButtonBox::Ok)->setObjectName("OK");
+  buttons->button(QDialogButtonBox::Cancel)->setObjectName("Cancel");
+  connect(buttons, &QDialogButtonBox::accepted, this, &TPrefsDlg::accept);
+  connect(buttons, &QDialogButtonBox::rejected, this, &TPrefsDlg::reject);
+  connect(buttons, &QDialogButtonBox::helpRequested, this, [this] {
+    if (help_) help_();
+  });
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(pages);
+  layout->addWidget(buttons);
+}
+
+void TPrefsDlg::showEvent(QShowEvent* event) {
+  tolerance_->SetText(ToleranceFieldText(job_.prefs));
+  QDialog::showEvent(event);
+}
+
+void TPrefsDlg::accept() {
+  PreferencesFields f;
+  f.tapeDir = tapeDir_->text().toStdString();
+  f.defaultExt = extension_->text().toLatin1().toStdString();
+  f.lineWidth = lineWidth_->text().toLatin1().toStdString();
+  f.tolerance = tolerance_->Text();
+  f.artColor = SwatchColor("Artwork Color");
+  f.textLineColor = SwatchColor("Text Linear Color");
+  f.textArcColor = SwatchColor("Text Arc Color");
+  f.toolPathColor = SwatchColor("Tool Path Color");
+  f.rapidColor = SwatchColor("Tool Path Color (Rapids)");
+  f.showToolPath = checks_.at("Display Tool Path")->isChecked();
+  f.showToolWidth = checks_.at("Show Tool Width")->isChecked();
+  f.showToolImage = checks_.at("Show Tool Image")->isChecked();
+  f.showRapids = checks_.at("Show Rapid Moves")->isChecked();
+  f.showAxes = checks_.at("Display Axes")->isChecked();
+  f.showRuler = checks_.at("Display Ruler")->isChecked();
+  f.blackBackground = checks_.at("Black Background")->isChecked();
+  f.printColor = checks_.at("Allow Color Printing")->isChecked();
+  f.printToScale = checks_.at("Print 1=1 Scale")->isChecked();
+  ApplyPreferencesFields(job_, f);
+  QDialog::accept();
+}
+
+Color TPrefsDlg::SwatchColor(const std::string& name) const {
+  return colors_.at(swatches_.at(name));
+}
+
+}  // namespace quill
