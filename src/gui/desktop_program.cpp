@@ -1,15 +1,108 @@
 #include "desktop_program.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QMessageBox>
+#include <QPainter>
+#include <QPainterPath>
+#include <QScreen>
+#include <memory>
+
+#include "app/home.h"
+#include "app/program.h"
+#include "app/startup.h"
+#include "help_window.h"
+#include "job/job.h"
+#include "main_window.h"
+#include "qt_ui.h"
+#include "window_directory.h"
 
 namespace quill {
 
+namespace {
+
+constexpr const char* kApplicationTitle = "QUILLMARK-PRO-2008";
+
+// The splash picture: the product name, a cutter over an engraved stroke, and "Loading...".
+QPixmap SplashPicture() {
+  QPixmap picture(460, 220);
+  picture.fill(QColor(24, 40, 64));
+  QPainter p(&picture);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(QColor(230, 236, 245));
+  p.setFont(QFont("Arial", 26, QFont::Bold));
+  p.drawText(QRect(0, 24, 460, 50), Qt::AlignCenter, "QUILLMARK PRO 2008");
+  QPainterPath stroke(QPointF(70, 150));
+  stroke.cubicTo(140, 90, 200, 190, 270, 130);
+  stroke.cubicTo(310, 100, 340, 120, 360, 140);
+  p.setPen(QPen(QColor(0, 200, 200), 3));
+  p.drawPath(stroke);
+  p.setPen(QPen(QColor(200, 200, 210), 2));
+  p.drawPolygon(QPolygonF({QPointF(352, 88), QPointF(368, 88), QPointF(360, 140)}));
+  p.drawRect(QRectF(350, 60, 20, 28));
+  p.setFont(QFont("Arial", 11));
+  p.setPen(QColor(230, 236, 245));
+  p.drawText(QRect(0, 180, 460, 30), Qt::AlignCenter, "Loading...");
+  return picture;
+}
+
+std::unique_ptr<QLabel> ShowSplash() {
+  auto splash = std::make_unique<QLabel>(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+  splash->setPixmap(SplashPicture());
+  splash->adjustSize();
+  if (QScreen* screen = QGuiApplication::primaryScreen()) {
+    splash->move(screen->availableGeometry().center() - splash->rect().center());
+  }
+  splash->show();
+  splash->repaint();
+  QApplication::processEvents();
+  return splash;
+}
+
+bool StartDesktopJob(Job& job, const std::string& homeOption) {
+  HomeChoice home = ChooseHome(homeOption, ExecutableDir());
+  if (home.dir.empty()) {
+    QMessageBox::critical(nullptr, kApplicationTitle, QString::fromLocal8Bit(home.error.c_str()));
+    return false;
+  }
+  return StartJob(job, home.dir);
+}
+
+}  // namespace
+
 int RunDesktopProgram(QApplication& app, const std::vector<std::string>& args) {
-  QMessageBox::information(nullptr, "QUILLMARK-PRO-2008",
-                           "The windows of this build are not available yet.\n"
-                           "Run quillpro2008 PROJECT.QLM -r for the unattended run.");
-  return 0;
+  HomeArgs parsed = TakeHomeOption(args);
+  if (!parsed.error.empty()) {
+    QMessageBox::critical(nullptr, kApplicationTitle, QString::fromStdString(parsed.error));
+    return 2;
+  }
+  QtUi ui;
+  Job job(ui);
+  if (!StartDesktopJob(job, parsed.home)) return 1;
+  std::unique_ptr<QLabel> splash = ShowSplash();
+  app.setApplicationName(kApplicationTitle);
+  WindowDirectory windows;
+  DesktopContext context{job, ui, windows};
+  int status = 0;
+  {
+    TMainform main(context);
+    ui.SetParent(&main);
+    ui.SetHelpOpener([&context](int helpContext) { ShowHelpContext(context, helpContext); });
+    QApplication::processEvents();
+    RegisterAllWindows(context, &main);
+    QApplication::processEvents();
+    splash.reset();
+    ProcessCommandLine(job, parsed.rest);
+    main.RefreshRecentMenu();
+    app.setQuitOnLastWindowClosed(false);
+    QObject::connect(&main, &TMainform::Closed, &app, &QApplication::quit, Qt::QueuedConnection);
+    main.showMaximized();
+    status = app.exec();
+    ui.SetParent(nullptr);
+  }
+  DestroyMainWindow(job);
+  SaveEditorText(job);
+  return status;
 }
 
 }  // namespace quill

@@ -1,11 +1,13 @@
 // One line per group of windows: each group creates its windows once and registers their openers.
 #include "window_directory.h"
+#include "main_windows_registry.h"
 
 namespace quill {
 
 void RegisterAllWindows(DesktopContext& context, QWidget* mainWindow) {
   (void)context;
   (void)mainWindow;
+  RegisterMainWindows(context, mainWindow);
 }
 
 }  // namespace quill

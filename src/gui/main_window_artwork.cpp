@@ -1,0 +1,45 @@
+// The Artwork menu: deleting, importing, tracing, modifying and raised or inset letters.
+#include <QDialog>
+
+#include "app/commands_gates.h"
+#include "artwork/artwork_store.h"
+#include "job/job.h"
+#include "main_window.h"
+#include "main_window_classes.h"
+#include "main_window_links.h"
+#include "picture_area.h"
+#include "textpath/textpath_file.h"
+#include "ui/ui.h"
+#include "window_directory.h"
+
+namespace quill {
+
+void TMainform::DeleteAllArtwork() {
+  if (quill::DeleteAllArtwork(job_)) Refresh();
+}
+
+void TMainform::ModifyArtwork() {
+  if (!RequireArtwork(job_)) return;
+  int result = OpenWindow(window_class::ModifyArtwork, "Modify Artwork");
+  job_.flags.ProjectModified = true;
+  if (result == QDialog::Accepted) Extents();
+}
+
+// The letters are framed by the text path alone while they are made, then the view shows the whole job.
+void TMainform::RaisedInsetLetters() {
+  if (!RequireTextPath(job_)) return;
+  if (OpenWindow(window_class::RaisedLetters, "Raised / Inset Letters") != QDialog::Accepted) return;
+  RaisedLettersLink* link = FindRaisedLettersLink();
+  if (!link) return;
+  {
+    BusyScope busy(job_.ui);
+    job_.ui.Pump();
+    WorldWindow& w = job_.view.ViewWindow;
+    TextPathExtents(job_, w.Xmin, w.Ymin, w.Xmax, w.Ymax, false, false);
+    link->GenerateLetters();
+    job_.flags.ProjectModified = true;
+  }
+  Extents();
+}
+
+}  // namespace quill

@@ -1,0 +1,72 @@
+// The Quillcore menu: the text, Generate, the text path's deletion and conversion, the font compiler.
+#include <QDialog>
+#include <QFileInfo>
+
+#include "app/commands_gates.h"
+#include "fonts/font_commands.h"
+#include "fonts/font_compiler.h"
+#include "fonts/font_decompiler.h"
+#include "job/job.h"
+#include "main_window.h"
+#include "main_window_classes.h"
+#include "main_window_links.h"
+#include "picture_area.h"
+#include "ui/ui.h"
+#include "window_directory.h"
+
+namespace quill {
+
+namespace {
+
+// The proposed name in the folder of the file it came from.
+std::string BesideFile(const std::string& file, const std::string& name) {
+  return (QFileInfo(QString::fromLocal8Bit(file.c_str())).absolutePath() + "/").toStdString() + name;
+}
+
+}  // namespace
+
+void TMainform::ShowText() {
+  job_.flags.ProjectModified = true;
+  OpenWindow(window_class::TextEditor, "The text editor");
+}
+
+void TMainform::Generate() {
+  if (OpenWindow(window_class::TextPath, "The text path window") == QDialog::Accepted) {
+    WaitForDisplay();
+    ConvertToArtworkLink* link = FindConvertToArtworkLink();
+    if (link && link->ConvertToArtworkChecked()) ConvertToArtwork();
+  }
+  job_.flags.DisplayIdle = true;
+}
+
+void TMainform::DeleteCurrentText() {
+  if (quill::DeleteCurrentText(job_)) Refresh();
+}
+
+void TMainform::ConvertToArtwork() {
+  if (!ConvertToArtworkCommand(job_)) return;
+  Picture().View().ClearPicture();
+  Picture().RequestRedraw();
+}
+
+void TMainform::CompileFont() {
+  std::string source = choosers_->OpenFile(this, job_.paths.FontDir, FontSourceFilter, FontSourceExtension);
+  if (source.empty()) return;
+  std::string font = choosers_->SaveFile(this, BesideFile(source, ProposedFontName(source)), CompiledFontFilter,
+                                         CompiledFontExtension, true);
+  if (font.empty()) return;
+  BusyScope busy(job_.ui);
+  quill::CompileFont(job_.ui, source, font);
+}
+
+void TMainform::DecompileFont() {
+  std::string font = choosers_->OpenFile(this, job_.paths.FontDir, CompiledFontFilter, CompiledFontExtension);
+  if (font.empty()) return;
+  std::string source = choosers_->SaveFile(this, BesideFile(font, ProposedSourceName(font)), FontSourceFilter,
+                                           FontSourceExtension, true);
+  if (source.empty()) return;
+  BusyScope busy(job_.ui);
+  quill::DecompileFont(job_.ui, font, source);
+}
+
+}  // namespace quill

@@ -1,0 +1,53 @@
+// The View and Setup menus: the view commands on the picture, the 3D view, simulation, preferences.
+#include "job/job.h"
+#include "main_window.h"
+#include "main_window_classes.h"
+#include "picture_area.h"
+#include "window_directory.h"
+
+namespace quill {
+
+void TMainform::Switch3D(bool on) {
+  RunView([on](MainView& v) { v.Switch3D(on); });
+}
+
+void TMainform::Setup3DView() {
+  OpenWindow(window_class::View3DSetup, "3D View Setup");
+  Extents();
+}
+
+void TMainform::Extents() {
+  RunView([](MainView& v) { v.Extents(); });
+}
+
+void TMainform::Previous() {
+  RunView([](MainView& v) { v.Previous(); });
+}
+
+void TMainform::Refresh() {
+  RunView([](MainView& v) { v.Refresh(); });
+}
+
+void TMainform::SlowRefresh() {
+  RunView([](MainView& v) { v.SlowRefresh(); });
+}
+
+void TMainform::Zoom() {
+  Picture().View().ArmZoom();
+}
+
+void TMainform::ZoomOut() {
+  RunView([](MainView& v) { v.ZoomOut(); });
+}
+
+void TMainform::Simulate() {
+  OpenWindow(window_class::Simulate, "Simulate");
+}
+
+void TMainform::Preferences() {
+  OpenWindow(window_class::Preferences, "The preferences dialog");
+  Picture().View().Window().SetBlackBackground(job_.prefs.BlackBackground);
+  Refresh();
+}
+
+}  // namespace quill

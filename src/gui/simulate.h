@@ -1,0 +1,49 @@
+// "Simulate": the tool path drawn move by move.  The window only sets the simulation state that the
+// picture's tool path drawing reads before each record; Rewind starts that drawing, which then waits
+// for Play, Step [Space] or Next Rapid while the window stays usable.
+#pragma once
+
+#include <QDialog>
+
+#include "job/view_state.h"
+
+class QLabel;
+class QLayout;
+class QPushButton;
+
+namespace quill {
+
+struct DesktopContext;
+class PictureArea;
+
+class SimulateForm : public QDialog, public SimulationPanel {
+  Q_OBJECT
+
+ public:
+  SimulateForm(DesktopContext& context, PictureArea& picture, QWidget* parent = nullptr);
+  ~SimulateForm() override;
+
+  // Placed at the right edge of the picture, below its top, then shown modally.
+  int Run();
+  QPushButton& Button(const QString& hint) const;
+  QString Position(int axis) const;
+
+  void Rewind();
+  void SetState(SimulationState state);
+  void Exit();
+
+  bool Visible() const override { return isVisible(); }
+  void ShowPosition(double x, double y, double z) override;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  QPushButton* AddButton(QLayout* row, const char* caption, const char* hint);
+
+  DesktopContext& context_;
+  PictureArea& picture_;
+  QLabel* position_[3];
+};
+
+}  // namespace quill
