@@ -32,7 +32,7 @@ class CommandsTest : public testing::Test {
     job.flags.ArtworkPresent = true;
   }
   void MakeToolPath() {
-    WriteFile(job.paths.CLFileName, "5 0.0\r\n0 1.0 1.0 0.1\r\n-999\r\n");
+    WriteFile(job.paths.CLFileName, "5 0.0\r\n0 1.0 1.0 0.1 0.0\r\n-999\r\n");
     job.flags.ToolPathCreated = true;
   }
 
