@@ -21,6 +21,8 @@ bool IsNumberChar(char c) {
 std::optional<int> HashCode(std::string_view line) {
   std::string_view digits = line.substr(2);
   if (size_t close = digits.find(')'); close != std::string_view::npos) digits = digits.substr(0, close);
+  while (!digits.empty() && digits.front() == ' ') digits.remove_prefix(1);
+  while (!digits.empty() && digits.back() == ' ') digits.remove_suffix(1);
   int code = -1;
   auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), code);
   if (ec != std::errc() || end != digits.data() + digits.size() || code < 0 || code > 255) return std::nullopt;

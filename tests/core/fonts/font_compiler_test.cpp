@@ -48,7 +48,7 @@ TEST_F(CompileFontTest, CharacterWithBoxFixedUp) {
 }
 
 TEST_F(CompileFontTest, HeadersAndIgnoredLines) {
-  auto f = Compile("G01 X5 Y5\n(#65)\nG01 X1 Y1 (TOP)\nG01 X1 Y1\n\n(comment\n(A)\nG00 X2\n(#)\n(()\n(#9)\n(\x81)\n");
+  auto f = Compile("G01 X5 Y5\n(#65)\nG01 X1 Y1 (TOP)\nG01 X1 Y1\n\n(comment\n(A)\nG00 X2\n(#)\n(()\n(# 9 )\n(\x81)\n");
   std::vector<int> codes;
   for (const auto& r : f) {
     if (r.kind == TpCharStart) codes.push_back(r.value);
