@@ -1,33 +1,16 @@
 #include "fonts/font_record.h"
 
 #include <cmath>
-#include <cstring>
 #include <limits>
+
+#include "records/little_endian.h"
 
 namespace quill {
 
 namespace {
 
-void PutU16(unsigned char* p, uint16_t v) {
-  p[0] = static_cast<unsigned char>(v);
-  p[1] = static_cast<unsigned char>(v >> 8);
-}
-
-void PutFloat(unsigned char* p, float f) {
-  uint32_t bits;
-  std::memcpy(&bits, &f, 4);
-  for (int i = 0; i < 4; ++i) p[i] = static_cast<unsigned char>(bits >> (8 * i));
-}
-
-int16_t GetI16(const unsigned char* p) {
-  return static_cast<int16_t>(p[0] | (p[1] << 8));
-}
-
-float GetFloat(const unsigned char* p) {
-  uint32_t bits = 0;
-  for (int i = 0; i < 4; ++i) bits |= static_cast<uint32_t>(p[i]) << (8 * i);
-  float f;
-  std::memcpy(&f, &bits, 4);
+float GetCoordinate(const unsigned char* p) {
+  float f = GetLittleEndian<float>(p);
   return std::isfinite(f) ? f : 0.0f;
 }
 
@@ -42,24 +25,24 @@ float ToFontFloat(double v) {
 }
 
 void EncodeFontRecord(const FontRecord& rec, unsigned char out[FontRecordSize]) {
-  PutU16(out, static_cast<uint16_t>(rec.kind));
-  PutU16(out + 2, static_cast<uint16_t>(rec.value));
-  PutFloat(out + 4, rec.X);
-  PutFloat(out + 8, rec.Y);
-  PutFloat(out + 12, rec.R);
-  PutFloat(out + 16, rec.CX);
-  PutFloat(out + 20, rec.CY);
+  PutLittleEndian(out, rec.kind);
+  PutLittleEndian(out + 2, rec.value);
+  PutLittleEndian(out + 4, rec.X);
+  PutLittleEndian(out + 8, rec.Y);
+  PutLittleEndian(out + 12, rec.R);
+  PutLittleEndian(out + 16, rec.CX);
+  PutLittleEndian(out + 20, rec.CY);
 }
 
 FontRecord DecodeFontRecord(const unsigned char in[FontRecordSize]) {
   FontRecord r;
-  r.kind = GetI16(in);
-  r.value = GetI16(in + 2);
-  r.X = GetFloat(in + 4);
-  r.Y = GetFloat(in + 8);
-  r.R = GetFloat(in + 12);
-  r.CX = GetFloat(in + 16);
-  r.CY = GetFloat(in + 20);
+  r.kind = GetLittleEndian<int16_t>(in);
+  r.value = GetLittleEndian<int16_t>(in + 2);
+  r.X = GetCoordinate(in + 4);
+  r.Y = GetCoordinate(in + 8);
+  r.R = GetCoordinate(in + 12);
+  r.CX = GetCoordinate(in + 16);
+  r.CY = GetCoordinate(in + 20);
   return r;
 }
 
