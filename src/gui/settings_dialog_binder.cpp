@@ -4,8 +4,12 @@
 #include <QCheckBox>
 #include <QLayout>
 #include <QRadioButton>
+#include <QSpinBox>
+#include <algorithm>
 
 #include "expr_field.h"
+#include "job/settings_values.h"
+#include "mathlib/number_text.h"
 
 namespace quill {
 
@@ -58,6 +62,20 @@ QLineEdit* SettingBinder::Text(std::string& setting, const char* objectName) {
                    [&setting](const QString& t) { setting = t.toLatin1().toStdString(); });
   reloads_.push_back([field, &setting] { ShowText(field, setting); });
   return field;
+}
+
+QSpinBox* SettingBinder::Spin(std::string& setting, const char* objectName, int low, int high) {
+  auto* spin = new QSpinBox;
+  spin->setObjectName(QString::fromLatin1(objectName));
+  spin->setRange(low, high);
+  auto reload = [spin, &setting, low, high] {
+    QSignalBlocker quiet(spin);
+    spin->setValue(std::clamp(IntegerText(setting).value_or(0), low, high));
+  };
+  QObject::connect(spin, &QSpinBox::valueChanged, spin, [&setting](int v) { setting = IntToText(v); });
+  reloads_.push_back(reload);
+  reload();
+  return spin;
 }
 
 void SettingBinder::Reload() {

@@ -14,6 +14,7 @@ class QButtonGroup;
 class QCheckBox;
 class QLayout;
 class QLineEdit;
+class QSpinBox;
 class QWidget;
 
 namespace quill {
@@ -34,6 +35,9 @@ class SettingBinder {
   ExprField* Number(std::string& setting, const char* objectName);
   // A field whose text is the setting, not evaluated.
   QLineEdit* Text(std::string& setting, const char* objectName);
+  // A whole number within [low, high] held as the setting's text; a text out of range or no number
+  // shows as the nearest allowed number and is kept until the operator changes the value.
+  QSpinBox* Spin(std::string& setting, const char* objectName, int low, int high);
 
   void Reload();
 

@@ -135,10 +135,14 @@ void TTedForm::InsertSpecialCharacter() {
 void TTedForm::ChangeLines(void (*change)(std::vector<std::string>&)) {
   std::vector<std::string> lines = job_.text;
   change(lines);
+  ReplaceText(JoinLines(lines));
+}
+
+void TTedForm::ReplaceText(const std::string& text) {
   // One edit through the cursor, so it can be undone.
   QTextCursor cursor(edit_->document());
   cursor.select(QTextCursor::Document);
-  cursor.insertText(Latin1(JoinLines(lines)));
+  cursor.insertText(Latin1(text));
 }
 
 bool TTedForm::FindNext(const std::string& what, const FindOptions& options) {
@@ -160,9 +164,7 @@ void TTedForm::Replace(const std::string& what, const std::string& with, const F
   if (all) {
     ReplaceAllResult r = ReplaceAllText(PlainText(), what, with, static_cast<size_t>(cursor.selectionStart()),
                                         static_cast<size_t>(cursor.selectionEnd()), options);
-    if (r.replaced == 0) return;
-    cursor.select(QTextCursor::Document);
-    cursor.insertText(Latin1(r.text));
+    if (r.replaced > 0) ReplaceText(r.text);
     return;
   }
   if (SelectionMatches(cursor.selectedText().toLatin1().toStdString(), what)) cursor.insertText(Latin1(with));

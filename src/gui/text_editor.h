@@ -51,6 +51,9 @@ class TTedForm : public QMainWindow {
   void InsertSpecialCharacter();
   // Upper case, lower case or reversal of every line.
   void ChangeLines(void (*change)(std::vector<std::string>&));
+  // The whole text, lines joined by "\n"; ReplaceText puts a new one in as one step that Undo takes back.
+  std::string PlainText() const;
+  void ReplaceText(const std::string& text);
   // Search from the selection; selects the match or shows "Cannot find ...".
   bool FindNext(const std::string& what, const FindOptions& options);
   void Replace(const std::string& what, const std::string& with, const FindOptions& options, bool all);
@@ -75,7 +78,6 @@ class TTedForm : public QMainWindow {
   void Print();
   void PrinterSetup();
   void OpenFind(bool replace);
-  std::string PlainText() const;
 
   Job& job_;
   QPlainTextEdit* edit_;
