@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QDateTime>
+#include <QKeyEvent>
 #include <QLocale>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -29,6 +30,7 @@ TNCEditor::TNCEditor(Job& job, TMacroInsert& macros, QWidget* parent)
   text_->setLineWrapMode(QPlainTextEdit::NoWrap);
   text_->setFont(QFont("Courier New", 10));
   setCentralWidget(text_);
+  text_->installEventFilter(this);
   reseq_ = new TRESEQDlg(job.ui, this);
   find_ = new TNCFindDialog(*text_, job.ui, false, this);
   replace_ = new TNCFindDialog(*text_, job.ui, true, this);
@@ -128,6 +130,14 @@ void TNCEditor::closeEvent(QCloseEvent* event) {
   } else {
     event->ignore();
   }
+}
+
+bool TNCEditor::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == text_ && event->type() == QEvent::ShortcutOverride) {
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() == Qt::Key_Delete && key->modifiers() == Qt::ControlModifier) return true;
+  }
+  return QMainWindow::eventFilter(watched, event);
 }
 
 bool TNCEditor::ConfirmDiscard() {

@@ -63,6 +63,8 @@ class TNCEditor : public QMainWindow {
  protected:
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  // Ctrl+Del is the editor's Delete command, not the text control's delete-word.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   QAction* AddAction(QMenu* menu, const std::string& name, const char* caption, const QKeySequence& key = {});

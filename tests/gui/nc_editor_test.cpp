@@ -112,6 +112,18 @@ TEST_F(NcEditorTest, UndoIsOfferedOnlyAfterAnEdit) {
   EXPECT_FALSE(editor.Action("Undo")->isEnabled());
 }
 
+TEST_F(NcEditorTest, CtrlDelDeletesTheSelectionOnly) {
+  SetText("G00 X1 Y2");
+  editor.activateWindow();
+  editor.Editor()->setFocus();
+  QTextCursor c = editor.Editor()->textCursor();
+  c.setPosition(4);
+  c.setPosition(5, QTextCursor::KeepAnchor);
+  editor.Editor()->setTextCursor(c);
+  QTest::keyClick(editor.Editor(), Qt::Key_Delete, Qt::ControlModifier);
+  EXPECT_EQ(Text(), "G00 1 Y2");
+}
+
 TEST_F(NcEditorTest, FilesKeepTheirLineEndsCaptionAndRecentList) {
   std::string path = s.home.File("PART.TAP");
   test::WriteFile(path, "N10G90\r\nN20M30\r\n");
