@@ -94,6 +94,8 @@ class tgEntity {
 
  private:
   void SetFlag(int bit, bool on);
+  // True for a point, line or arc; otherwise reports the operation's label.
+  bool Handles(const char* label) const;
   // The counter-clockwise sweep an arc covers, whatever its direction of travel.
   double SweepFrom() const { return ccw_ ? v_[4] : v_[5]; }
   double SweepTo() const { return ccw_ ? v_[5] : v_[4]; }

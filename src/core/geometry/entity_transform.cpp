@@ -7,11 +7,14 @@
 
 namespace quill {
 
+bool tgEntity::Handles(const char* label) const {
+  if (kind_ >= KindPoint && kind_ <= KindArc) return true;
+  ReportKindError(label, *this);
+  return false;
+}
+
 void tgEntity::Move(double dx, double dy, double dz) {
-  if (kind_ < KindPoint || kind_ > KindArc) {
-    ReportKindError("Move", *this);
-    return;
-  }
+  if (!Handles("Move")) return;
   v_[0] += dx;
   v_[1] += dy;
   v_[2] += dz;
@@ -23,10 +26,7 @@ void tgEntity::Move(double dx, double dy, double dz) {
 }
 
 void tgEntity::Rotate(double cx, double cy, double angle) {
-  if (kind_ < KindPoint || kind_ > KindArc) {
-    ReportKindError("Rotate", *this);
-    return;
-  }
+  if (!Handles("Rotate")) return;
   RotatePoint(v_[0], v_[1], cx, cy, angle);
   if (IsLine()) RotatePoint(v_[3], v_[4], cx, cy, angle);
   if (IsArc() && !Fullcircle()) {
@@ -39,10 +39,7 @@ void tgEntity::Rotate(double cx, double cy, double angle) {
 }
 
 void tgEntity::Mirror(double px, double py, double angle) {
-  if (kind_ < KindPoint || kind_ > KindArc) {
-    ReportKindError("mirror", *this);
-    return;
-  }
+  if (!Handles("mirror")) return;
   MirrorPoint(v_[0], v_[1], px, py, angle);
   if (IsLine()) MirrorPoint(v_[3], v_[4], px, py, angle);
   if (IsArc() && !Fullcircle()) {
@@ -64,10 +61,7 @@ void tgEntity::MirrorLine(const tgEntity& line) {
 }
 
 void tgEntity::Scale(double cx, double cy, double factor) {
-  if (kind_ < KindPoint || kind_ > KindArc) {
-    ReportKindError("Scale", *this);
-    return;
-  }
+  if (!Handles("Scale")) return;
   v_[0] = cx + factor * (v_[0] - cx);
   v_[1] = cy + factor * (v_[1] - cy);
   if (IsLine()) {

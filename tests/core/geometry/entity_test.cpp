@@ -4,37 +4,13 @@
 
 #include <cmath>
 
-#include "geometry/entity_report.h"
+#include "entity_helpers.h"
 #include "mathlib/constants.h"
-#include "ui/test_ui.h"
 
 namespace quill {
 namespace {
 
-class EntityTest : public ::testing::Test {
- protected:
-  TestUi ui;
-  GeometryUiScope scope{ui};
-};
-
-tgEntity Arc(double cx, double cy, double r, double sa, double fa, bool ccw = true) {
-  tgEntity e;
-  e.SetArc(cx, cy, 0, r, sa, fa);
-  e.SetCCW(ccw);
-  return e;
-}
-
-tgEntity Line(double x, double y, double xe, double ye, double z = 0) {
-  tgEntity e;
-  e.SetLine(x, y, z, xe, ye, z);
-  return e;
-}
-
-tgEntity Point(double x, double y) {
-  tgEntity e;
-  e.SetPoint(x, y, 0);
-  return e;
-}
+using EntityTest = GeometryTest;
 
 TEST_F(EntityTest, NewEntityIsBlankAndReportsWhatItCannotMeasure) {
   tgEntity e;

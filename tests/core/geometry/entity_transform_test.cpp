@@ -3,32 +3,14 @@
 
 #include <cmath>
 
+#include "entity_helpers.h"
 #include "geometry/entity.h"
-#include "geometry/entity_report.h"
 #include "mathlib/constants.h"
-#include "ui/test_ui.h"
 
 namespace quill {
 namespace {
 
-class TransformTest : public ::testing::Test {
- protected:
-  TestUi ui;
-  GeometryUiScope scope{ui};
-};
-
-tgEntity Arc(double cx, double cy, double r, double sa, double fa, bool ccw = true) {
-  tgEntity e;
-  e.SetArc(cx, cy, 0, r, sa, fa);
-  e.SetCCW(ccw);
-  return e;
-}
-
-tgEntity Line(double x, double y, double xe, double ye) {
-  tgEntity e;
-  e.SetLine(x, y, 0, xe, ye, 0);
-  return e;
-}
+using TransformTest = GeometryTest;
 
 TEST_F(TransformTest, RotateAddsTheAngleAndOnlyLiftsNegativeAngles) {
   tgEntity a = Arc(1, 0, 1, 0.1, 1.0);

@@ -5,33 +5,18 @@
 
 #include <cmath>
 
+#include "entity_helpers.h"
 #include "geometry/builder.h"
 #include "geometry/entity.h"
-#include "geometry/entity_report.h"
 #include "mathlib/constants.h"
-#include "ui/test_ui.h"
 
 namespace quill {
 namespace {
 
-class IntersectionTest : public ::testing::Test {
+class IntersectionTest : public GeometryTest {
  protected:
-  TestUi ui;
-  GeometryUiScope scope{ui};
   tgIntersection hit;
 };
-
-tgEntity Line(double x, double y, double xe, double ye) {
-  tgEntity e;
-  e.SetLine(x, y, 0, xe, ye, 0);
-  return e;
-}
-
-tgEntity Arc(double cx, double cy, double r, double sa, double fa) {
-  tgEntity e;
-  e.SetArc(cx, cy, 0, r, sa, fa);
-  return e;
-}
 
 TEST_F(IntersectionTest, LinesCrossingOutsideBothSegments) {
   tgEntity a = Line(0, 0, 1, 0), b = Line(3, -1, 3, 1);
