@@ -1,0 +1,30 @@
+// DXF drawings flattened into the TMG geometry file: blocks inserted with their transforms, polylines and
+// curves turned into lines and arcs, faces into outlines.  Texts are engraved through the text path.
+#pragma once
+
+#include <string>
+
+namespace quill {
+
+class Job;
+class DxfStatus;
+
+// Result codes of the conversion.
+enum DxfCode : int {
+  DxfDone = 0,
+  DxfCannotOpen = 1,     // the drawing cannot be read
+  DxfCannotCreate = 2,   // the TMG file cannot be written
+  DxfTooManyBlocks = 3,  // converted without the blocks beyond the 350th
+  DxfBinary = 4,         // binary DXF is not read
+};
+
+struct DxfConversion {
+  std::string layers = "*";  // "*" every layer, else the one layer of that number
+  bool arcFit = false;       // curves as tangent arcs rather than lines
+  double tolerance = 0.005;  // the arc fitter's tolerance and the curves' sampling step
+};
+
+int DxfToTmg(Job& job, const std::string& dxfName, const std::string& tmgName, const DxfConversion& how,
+             DxfStatus& status);
+
+}  // namespace quill
