@@ -1,7 +1,9 @@
 #include "dialog_windows_registry.h"
 
-#include <QFileInfo>
+#include <QApplication>
 #include <QLocale>
+#include <QPointer>
+#include <QTimer>
 
 #include "gen_toolpath_dlg.h"
 #include "help_window.h"
@@ -65,6 +67,19 @@ TTedForm* MakeEditor(DesktopContext& context, QWidget* mainWindow, TSpecialCharD
   return editor;
 }
 
+// A project read, a New or a serial-number run changes the job behind the open windows: each shows
+// the job again once the focus has moved to a window other than itself and the command that moved it
+// (a file chooser closing, say) has finished its work.
+void FollowTheJob(TTedForm* editor, TSettingsDlg* settings) {
+  QObject::connect(qApp, &QApplication::focusChanged, editor, [editor, settings](QWidget*, QWidget* now) {
+    QPointer<QWidget> focus = now;
+    QTimer::singleShot(0, editor, [editor, settings, focus] {
+      if (editor->isVisible() && !(focus && editor->isAncestorOf(focus))) editor->ShowJobText();
+      if (settings->isVisible() && !(focus && settings->isAncestorOf(focus))) settings->Refresh();
+    });
+  });
+}
+
 }  // namespace
 
 void RegisterDialogWindows(DesktopContext& context, QWidget* mainWindow) {
@@ -82,6 +97,7 @@ void RegisterDialogWindows(DesktopContext& context, QWidget* mainWindow) {
   special->SetHelp([&context] { ShowHelpPage(context, "Special_Characters"); });
   serial->SetHelp([&context] { ShowHelpPage(context, "Serial_Numbers"); });
   serial->SetToolPathAsker([&job, mainWindow] { return AskSerialToolPath(job, mainWindow); });
+  FollowTheJob(editor, settings);
 
   WindowDirectory& windows = context.windows;
   windows.Register("TSettingsDlg", [settings](QWidget*) { return Present(settings); });

@@ -37,6 +37,7 @@ TPrefsDlg::TPrefsDlg(Job& job, QWidget* parent) : QDialog(parent), job_(job) {
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(pages);
   layout->addWidget(buttons);
+  resize(600, 460);  // room for the five tabs and the folder tree
 }
 
 void TPrefsDlg::showEvent(QShowEvent* event) {
