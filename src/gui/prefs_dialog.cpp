@@ -1,7 +1,6 @@
 #include "prefs_dialog.h"
 
 #include <QCheckBox>
-#include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -10,6 +9,7 @@
 #include "expr_field.h"
 #include "job/job.h"
 #include "project/preferences_dialog.h"
+#include "settings_dialog_buttons.h"
 
 namespace quill {
 
@@ -26,17 +26,9 @@ TPrefsDlg::TPrefsDlg(Job& job, QWidget* parent) : QDialog(parent), job_(job) {
   pages->addTab(BuildPrinterPage(), "Printer");
   pages->addTab(BuildDefaultsPage(), "Defaults");
 
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help);
-  buttons->button(QDialogButtonBox::Ok)->setObjectName("OK");
-  buttons->button(QDialogButtonBox::Cancel)->setObjectName("Cancel");
-  connect(buttons, &QDialogButtonBox::accepted, this, &TPrefsDlg::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &TPrefsDlg::reject);
-  connect(buttons, &QDialogButtonBox::helpRequested, this, [this] {
-    if (help_) help_();
-  });
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(pages);
-  layout->addWidget(buttons);
+  layout->addWidget(OkCancelHelp(this, &help_));
   resize(600, 460);  // room for the five tabs and the folder tree
 }
 

@@ -2,19 +2,18 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
 #include <algorithm>
 
 #include "job/job.h"
+#include "settings_dialog_buttons.h"
 
 namespace quill {
 namespace {
@@ -56,22 +55,13 @@ TSerialNumDlg::TSerialNumDlg(Job& job, QWidget* parent) : QDialog(parent), job_(
   updateEnd_ = Option("Update End Number Automatically");
   comment_ = Option("Insert Serial Number Comment");
 
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help);
-  buttons->button(QDialogButtonBox::Ok)->setObjectName("OK");
-  buttons->button(QDialogButtonBox::Cancel)->setObjectName("Cancel");
-  connect(buttons, &QDialogButtonBox::accepted, this, &TSerialNumDlg::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &TSerialNumDlg::reject);
-  connect(buttons, &QDialogButtonBox::helpRequested, this, [this] {
-    if (help_) help_();
-  });
-
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);
   layout->addWidget(new QLabel("NC-Code To Add Between Numbers:"));
   layout->addWidget(between_);
   layout->addWidget(updateEnd_);
   layout->addWidget(comment_);
-  layout->addWidget(buttons);
+  layout->addWidget(OkCancelHelp(this, &help_));
 }
 
 // A start field that has the focus leaves it while the window is taken down.

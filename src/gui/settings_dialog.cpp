@@ -1,13 +1,12 @@
 #include "settings_dialog.h"
 
-#include <QDialogButtonBox>
 #include <QEvent>
-#include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
 #include "expr_field.h"
 #include "job/job.h"
+#include "settings_dialog_buttons.h"
 #include "settings_dialog_tables.h"
 
 namespace quill {
@@ -23,19 +22,9 @@ TSettingsDlg::TSettingsDlg(Job& job, QWidget* parent) : QDialog(parent), job_(jo
   pages->addTab(BuildCurvesPage(), "Curves");
   pages->addTab(BuildSpacingPage(), "Spacing");
 
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help);
-  buttons->button(QDialogButtonBox::Ok)->setObjectName("OK");
-  buttons->button(QDialogButtonBox::Cancel)->setObjectName("Cancel");
-  buttons->button(QDialogButtonBox::Help)->setObjectName("Help");
-  connect(buttons, &QDialogButtonBox::accepted, this, &TSettingsDlg::Ok);
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::hide);
-  connect(buttons, &QDialogButtonBox::helpRequested, this, [this] {
-    if (help_) help_();
-  });
-
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(pages);
-  layout->addWidget(buttons);
+  layout->addWidget(OkCancelHelp(this, &help_));
   Refresh();
 }
 
@@ -62,11 +51,11 @@ void TSettingsDlg::changeEvent(QEvent* event) {
   if (event->type() == QEvent::ActivationChange && isActiveWindow()) Refresh();
 }
 
-void TSettingsDlg::Ok() {
+void TSettingsDlg::accept() {
   pointTable_->CommitEdit();
   charTable_->CommitEdit();
   ConfirmSettings(job_);
-  hide();
+  QDialog::accept();
 }
 
 }  // namespace quill

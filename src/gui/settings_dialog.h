@@ -39,6 +39,11 @@ class TSettingsDlg : public QDialog {
   // per-character table takes the editor's character count (activation, after a project was read).
   void Refresh();
 
+ public slots:
+  // OK: a table cell still being edited keeps its value, the project counts as modified and the
+  // font-curve tolerance is taken over; the window hides.  Cancel (reject) only hides it.
+  void accept() override;
+
  protected:
   void changeEvent(QEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -61,7 +66,6 @@ class TSettingsDlg : public QDialog {
   void LeavePointCount();
   void VariableClicked();
   void OpenTextEffects();
-  void Ok();
 
   Job& job_;
   SettingBinder bind_;

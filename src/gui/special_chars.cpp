@@ -1,14 +1,13 @@
 #include "special_chars.h"
 
-#include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
 #include "job/job.h"
+#include "settings_dialog_buttons.h"
 
 namespace quill {
 namespace {
@@ -47,13 +46,6 @@ TSpecialCharDlg::TSpecialCharDlg(Job& job, QWidget* parent) : QDialog(parent), j
   code_ = new QLabel;
   code_->setObjectName("code");
 
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help);
-  buttons->button(QDialogButtonBox::Ok)->setObjectName("OK");
-  connect(buttons, &QDialogButtonBox::accepted, this, &TSpecialCharDlg::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &TSpecialCharDlg::reject);
-  connect(buttons, &QDialogButtonBox::helpRequested, this, [this] {
-    if (help_) help_();
-  });
   auto* side = new QVBoxLayout;
   side->addWidget(preview_);
   side->addWidget(code_);
@@ -63,7 +55,7 @@ TSpecialCharDlg::TSpecialCharDlg(Job& job, QWidget* parent) : QDialog(parent), j
   top->addLayout(side);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(top);
-  layout->addWidget(buttons);
+  layout->addWidget(OkCancelHelp(this, &help_));
 }
 
 int TSpecialCharDlg::SelectedCode() const {

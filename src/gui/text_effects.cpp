@@ -1,7 +1,6 @@
 #include "text_effects.h"
 
 #include <QCheckBox>
-#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QPushButton>
 #include <QTabWidget>
@@ -11,6 +10,7 @@
 #include "job/job.h"
 #include "mathlib/number_text.h"
 #include "project/text_effects.h"
+#include "settings_dialog_buttons.h"
 
 namespace quill {
 
@@ -23,17 +23,9 @@ TTextEffectsDlg::TTextEffectsDlg(Job& job, QWidget* parent) : QDialog(parent), j
   pages_->addTab(Page("Start/End Text Height :", peakEnds_, "CenterText Height :", peakCentre_), "Peak/Valley");
   pages_->addTab(DropCapsPage(), "Drop Caps");
 
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help);
-  buttons->button(QDialogButtonBox::Ok)->setObjectName("OK");
-  buttons->button(QDialogButtonBox::Cancel)->setObjectName("Cancel");
-  connect(buttons, &QDialogButtonBox::accepted, this, &TTextEffectsDlg::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &TTextEffectsDlg::reject);
-  connect(buttons, &QDialogButtonBox::helpRequested, this, [this] {
-    if (help_) help_();
-  });
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(pages_);
-  layout->addWidget(buttons);
+  layout->addWidget(OkCancelHelp(this, &help_));
 }
 
 ExprField* TTextEffectsDlg::HeightField(const char* name) {
