@@ -23,7 +23,7 @@ TMainform::TMainform(DesktopContext& context, QWidget* parent)
       context_(context),
       job_(context.job),
       frame_(new PictureFrame(context.job, this)),
-      printing_(std::make_unique<Printing>(context.job, *this)),
+      printing_(std::make_unique<Printing>(context.job, frame_->Picture())),
       choosers_(std::make_unique<FileChoosers>()) {
   setObjectName("TMainform");
   setCentralWidget(frame_);

@@ -50,9 +50,9 @@ void Printing::Abort() {
 void Printing::RunPrint(const std::string& title, const std::string& shown,
                         const std::function<void(QtCanvas&)>& draw) {
   printer_.setDocName(QString::fromLocal8Bit(title.c_str()));
-  status_->Begin(shown);
-  printing_ = true;
+  printing_ = true;  // Esc counts from the moment the status window shows
   aborted_ = false;
+  status_->Begin(shown);
   {
     BusyScope busy(job_.ui);
     QtCanvas page(printer_);

@@ -4,7 +4,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QShortcut>
+#include <QKeyEvent>
 #include <QVBoxLayout>
 
 #include "help_window.h"
@@ -42,8 +42,6 @@ SimulateForm::SimulateForm(DesktopContext& context, PictureArea& picture, QWidge
     position_[axis] = new QLabel(QString(kAxes[axis]) + "0.00000", this);
     column->addWidget(position_[axis]);
   }
-  auto* space = new QShortcut(Qt::Key_Space, this);
-  connect(space, &QShortcut::activated, this, [this] { SetState(SimStep); });
   context_.job.view.simPanel = this;
 }
 
@@ -91,6 +89,14 @@ void SimulateForm::Rewind() {
 void SimulateForm::Exit() {
   SetState(SimPlaying);
   accept();
+}
+
+void SimulateForm::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Space) {
+    SetState(SimStep);
+    return;
+  }
+  QDialog::keyPressEvent(event);
 }
 
 void SimulateForm::closeEvent(QCloseEvent* event) {

@@ -36,6 +36,8 @@ class SimulateForm : public QDialog, public SimulationPanel {
   void ShowPosition(double x, double y, double z) override;
 
  protected:
+  // The space bar steps (the buttons never take the focus, so the key always reaches the window).
+  void keyPressEvent(QKeyEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
  private:
