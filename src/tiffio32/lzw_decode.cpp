@@ -1,6 +1,8 @@
 // TIFF LZW decoding: codes most significant bit first, 9 to 12 bits wide, Clear 256, EndOfInformation
 // 257; the width grows when the next free code reaches 511, 1023 and 2047.  The 4,096-entry table and
 // the output stack live in one block.  A string that runs past the end of a row is held back for the next.
+// Each entry keeps its string's first eight bytes, so short strings (the most, in photographs) are
+// written with one copy instead of a walk along their prefixes.
 #include <algorithm>
 #include <cstring>
 #include <vector>
@@ -15,18 +17,20 @@ namespace {
 using namespace lzw;  // NOLINT: the reserved codes
 constexpr uint32_t kNoCode = 0xFFFF;
 
-struct alignas(8) LzwEntry {  // eight bytes, so that an entry is found by a shift
+constexpr uint32_t kHead = 8;
+
+struct alignas(16) LzwEntry {  // sixteen bytes, so that an entry is found by a shift
+  uint8_t head[kHead];         // the string's first bytes (all of it when it is no longer)
   uint16_t prefix;
   uint16_t length;
-  uint8_t suffix;
-  uint8_t first;
+  uint8_t suffix;  // its last byte
 };
 
 class LzwDecoder : public RowDecoder {
  public:
   LzwDecoder(TiffIo& io, size_t rowBytes)
       : src_(io, false), bits_(src_), rowBytes_(rowBytes), table_(kTableSize), stack_(kTableSize) {
-    for (uint32_t c = 0; c < 256; ++c) table_[c] = LzwEntry{0, 1, static_cast<uint8_t>(c), static_cast<uint8_t>(c)};
+    for (uint32_t c = 0; c < 256; ++c) table_[c] = LzwEntry{{static_cast<uint8_t>(c)}, 0, 1, static_cast<uint8_t>(c)};
   }
 
   bool BeginStrip(uint32_t offset) override {
@@ -70,8 +74,12 @@ class LzwDecoder : public RowDecoder {
         break;
       } else if (free < kTableSize) {  // the entry the code implies: the old string and one more byte
         const LzwEntry& prev = table[old];
-        const uint8_t suffix = code == free ? prev.first : table[code].first;
-        table[free] = LzwEntry{static_cast<uint16_t>(old), static_cast<uint16_t>(prev.length + 1), suffix, prev.first};
+        LzwEntry& added = table[free];
+        std::memcpy(added.head, prev.head, kHead);
+        added.suffix = code == free ? prev.head[0] : table[code].head[0];
+        if (prev.length < kHead) added.head[prev.length] = added.suffix;
+        added.prefix = static_cast<uint16_t>(old);
+        added.length = static_cast<uint16_t>(prev.length + 1);
         ++free;
         if (free == 511 || free == 1023 || free == 2047) ++width;
       }
@@ -94,14 +102,16 @@ class LzwDecoder : public RowDecoder {
 
   // Writes the code's string to out (room bytes); what does not fit is held for the next row.
   size_t Emit(const LzwEntry* table, uint32_t code, uint8_t* out, size_t room) {
-    if (code < 256) {
-      *out = static_cast<uint8_t>(code);
-      return 1;
-    }
-    const uint32_t length = table[code].length;
+    const LzwEntry& e = table[code];
+    const uint32_t length = e.length;
     if (length > room) return Hold(table, code, out, room);
+    if (room >= kHead) {  // the head as a whole; bytes past the string are written over later
+      std::memcpy(out, e.head, kHead);
+    } else {
+      std::memcpy(out, e.head, std::min(length, kHead));
+    }
     uint8_t* p = out + length;
-    for (uint32_t c = code; p > out; c = table[c].prefix) *--p = table[c].suffix;
+    for (uint32_t c = code; p > out + kHead; c = table[c].prefix) *--p = table[c].suffix;
     return length;
   }
 

@@ -48,10 +48,12 @@ class PackBitsDecoder : public RowDecoder {
 
  private:
   // The common case: whole runs that lie in the window and fit the row, decoded with local pointers.
+  // Literals are copied 16 bytes at a time (a short copy of unknown length costs more), the bytes past
+  // a literal being written over by the runs that follow.
   size_t DecodeWithinWindow(uint8_t* out) {
     if (literal_ > 0 || repeat_ > 0) return 0;
     const uint8_t* in = src_.cur;
-    const uint8_t* const safe = src_.end - std::min<ptrdiff_t>(src_.end - src_.cur, 129);
+    const uint8_t* const safe = src_.end - std::min<ptrdiff_t>(src_.end - src_.cur, 129 + 16);
     size_t done = 0;
     const size_t rowBytes = rowBytes_;
     while (in < safe && done < rowBytes) {
@@ -59,7 +61,11 @@ class PackBitsDecoder : public RowDecoder {
       const size_t n = header < 128 ? size_t{header} + 1 : 257 - size_t{header};
       if (header == 128 || n > rowBytes - done) break;  // left to the careful path
       if (header < 128) {
-        std::memcpy(out + done, in + 1, n);
+        if (n + 15 <= rowBytes - done) {
+          for (size_t i = 0; i < n; i += 16) std::memcpy(out + done + i, in + 1 + i, 16);
+        } else {
+          std::memcpy(out + done, in + 1, n);
+        }
         in += n + 1;
       } else {
         std::memset(out + done, in[1], n);

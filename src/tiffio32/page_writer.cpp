@@ -4,11 +4,13 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <vector>
 
 #include "byte_sink.h"
 #include "ifd_writer.h"
 #include "page_description.h"
+#include "rgb_swap.h"
 #include "row_encoder.h"
 
 namespace quill::tiff {
@@ -61,11 +63,8 @@ class RowSource {
     if (invert_) {
       for (size_t i = 0; i < rowBytes_; ++i) copy_[i] = static_cast<uint8_t>(~row[i]);
     } else {
-      for (size_t i = 0; i + 2 < rowBytes_; i += 3) {
-        copy_[i] = row[i + 2];
-        copy_[i + 1] = row[i + 1];
-        copy_[i + 2] = row[i];
-      }
+      std::memcpy(copy_.data(), row, rowBytes_);
+      SwapRedBlue(copy_.data(), rowBytes_ / 3);
     }
     return copy_.data();
   }

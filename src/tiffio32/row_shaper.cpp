@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "rgb_swap.h"
+
 namespace quill::tiff {
 namespace {
 
@@ -70,8 +72,7 @@ bool RowShaper::InPlace() const {
 }
 
 void RowShaper::ShapeInPlace(uint8_t* row) const {
-  if (page_.samplesPerPixel != 3) return;
-  for (uint8_t* end = row + 3 * size_t{page_.width}; row < end; row += 3) std::swap(row[0], row[2]);
+  if (page_.samplesPerPixel == 3) SwapRedBlue(row, page_.width);
 }
 
 void RowShaper::WidenGray(const uint8_t* stored, uint8_t* dib) const {
