@@ -39,6 +39,7 @@ struct DxfReader {
   double tolerance = 0.005;
   std::array<long, DxfCounterCount> counts{};
   long entitiesInBlocks = 0;  // guards against inserts that multiply without end
+  long maxEntitiesInBlocks = 0;
   bool insertLimitShown = false;
   DxfEntity entity;  // the entity being converted
 

@@ -57,9 +57,8 @@ void ConvertStretchedArc(DxfReader& r, const DxfEntity& e, const DxfPoint& centr
 // scales and turns the block about its base point; a dimension draws its block where it stands.
 bool EnterBlock(DxfReader& r, const std::string& block, InsertTransform t, bool aboutBase, bool more,
                 std::string& name) {
-  constexpr long MaxEntitiesInBlocks = 1'000'000;
   if (r.in.Depth() >= MaxInsertDepth) return more;
-  if (r.entitiesInBlocks >= MaxEntitiesInBlocks) {
+  if (r.entitiesInBlocks >= r.maxEntitiesInBlocks) {
     if (!r.insertLimitShown) r.status.Message("Too Many Inserted Entities, Drawing will be incomplete");
     r.insertLimitShown = true;
     return more;

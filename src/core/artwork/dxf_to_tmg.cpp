@@ -105,6 +105,7 @@ int DxfToTmg(Job& job, const std::string& dxfName, const std::string& tmgName, c
   DxfReader r(job, status, tmg);
   r.arcFit = how.arcFit;
   r.tolerance = how.tolerance;
+  r.maxEntitiesInBlocks = how.maxEntitiesInBlocks;
   r.layerSelection = LayerSelection(how.layers);
   if (!r.in.OpenDrawing(dxfName)) return DxfCannotOpen;
   status.Begin(dxfName);

@@ -22,6 +22,9 @@ struct DxfConversion {
   std::string layers = "*";  // "*" every layer, else the one layer of that number
   bool arcFit = false;       // curves as tangent arcs rather than lines
   double tolerance = 0.005;  // the arc fitter's tolerance and the curves' sampling step
+  // Blocks that insert blocks multiply their entities; past this many converted from blocks, further
+  // inserts are left out, so no drawing can keep the import busy for ever.
+  long maxEntitiesInBlocks = 1'000'000;
 };
 
 int DxfToTmg(Job& job, const std::string& dxfName, const std::string& tmgName, const DxfConversion& how,

@@ -163,6 +163,20 @@ TEST_F(DxfTest, InsertsThatInsertThemselvesStopAtTheFifthLevel) {
   ExpectTmg(tmg.back(), TmgLine, {0, 0, 0, 9, 9});
 }
 
+TEST_F(DxfTest, InsertsThatMultiplyWithoutEndAreCutShort) {
+  DxfGroups d;
+  d.Begin("BLOCKS")(0, "BLOCK")(2, "MANY").Point(10, 0, 0).Line(0, 0, 1, 0);
+  for (int i = 0; i < 50; ++i) d(0, "INSERT")(2, "MANY").Point(10, i, 0);
+  d(0, "ENDBLK").End().Begin("ENTITIES")(0, "INSERT")(2, "MANY").Point(10, 0, 0).Line(0, 0, 9, 9).End();
+  DxfConversion how;
+  how.maxEntitiesInBlocks = 2000;  // 50 to the fifth would take all day
+  auto tmg = Convert(d.str(), how);
+  EXPECT_EQ(code, DxfDone);
+  EXPECT_LT(tmg.size(), 2000u);
+  ExpectTmg(tmg.back(), TmgLine, {0, 0, 0, 9, 9});
+  EXPECT_TRUE(Listed("Too Many Inserted Entities, Drawing will be incomplete"));
+}
+
 TEST_F(DxfTest, DimensionsDrawTheirBlockWhereItStands) {
   DxfGroups d;
   d.Begin("BLOCKS")(0, "BLOCK")(2, "*D1").Point(10, 50, 50).Line(1, 1, 2, 2)(0, "ENDBLK").End();
