@@ -48,7 +48,9 @@ TMacroInsert::TMacroInsert(Job& job, QWidget* parent) : QDialog(parent), job_(jo
   side->addWidget(button("&Copy", [this] { contents_->copy(); }));
   side->addWidget(button("&Paste", [this] { contents_->paste(); }));
   side->addStretch();
-  side->addWidget(button("OK", &TMacroInsert::accept));
+  QPushButton* ok = button("OK", &TMacroInsert::accept);
+  ok->setDefault(true);
+  side->addWidget(ok);
   side->addWidget(button("Cancel", &TMacroInsert::reject));
   side->addWidget(button("&Help", [this] {
     if (help_) help_("NC_Code_Macro");

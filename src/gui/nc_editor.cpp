@@ -91,8 +91,8 @@ void TNCEditor::BuildMenus() {
   next->setEnabled(false);
   connect(next, &QAction::triggered, this, &TNCEditor::FindNextCommand);
   connect(AddAction(search, "Replace", "&Replace ..."), &QAction::triggered, this, &TNCEditor::ReplaceCommand);
-  search->addSeparator();
-  connect(AddAction(search, "Resequence", "&Re-sequence"), &QAction::triggered, this, &TNCEditor::ResequenceCommand);
+  QMenu* tools = menuBar()->addMenu("&Tools");
+  connect(AddAction(tools, "Resequence", "&Re-sequence"), &QAction::triggered, this, &TNCEditor::ResequenceCommand);
 
   QMenu* help = menuBar()->addMenu("&Help");
   connect(AddAction(help, "Help", "&Help"), &QAction::triggered, this, [this] {

@@ -23,6 +23,7 @@ TNCPOSTForm::TNCPOSTForm(Job& job, QWidget* parent) : QDialog(parent), job_(job)
   output_ = new QLabel(this);
   output_->setFrameShape(QFrame::Panel);
   output_->setFrameShadow(QFrame::Sunken);
+  output_->setMinimumWidth(320);
   minrad_ = new ExprField(job.ui, this);
   ctol_ = new ExprField(job.ui, this);
   counter_ = new QLabel("0", this);

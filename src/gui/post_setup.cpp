@@ -77,6 +77,8 @@ TPostSetForm::TPostSetForm(Job& job, QWidget* parent) : QDialog(parent), job_(jo
   auto* cancel = new QPushButton("Cancel", this);
   auto* ok = new QPushButton("OK", this);
   auto* print = new QPushButton("Print", this);
+  ok->setDefault(true);
+  mname_->setMinimumWidth(220);
   auto* bottom = new QHBoxLayout;
   bottom->addWidget(new QLabel("Machine Name", this));
   bottom->addWidget(mname_, 1);
