@@ -95,7 +95,10 @@ int RunDesktopProgram(QApplication& app, const std::vector<std::string>& args) {
     ProcessCommandLine(job, parsed.rest);
     main.RefreshRecentMenu();
     app.setQuitOnLastWindowClosed(false);
-    QObject::connect(&main, &TMainform::Closed, &app, &QApplication::quit, Qt::QueuedConnection);
+    // exit() rather than quit(): the other windows go with the main window without being asked to close.
+    QObject::connect(&main, &TMainform::Closed, &app, [&app] { app.exit(0); }, Qt::QueuedConnection);
+    // Filling the screen first keeps the window large where no window manager maximises it.
+    if (QScreen* screen = QGuiApplication::primaryScreen()) main.setGeometry(screen->availableGeometry());
     main.showMaximized();
     status = app.exec();
     ui.SetParent(nullptr);

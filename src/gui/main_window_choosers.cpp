@@ -1,6 +1,7 @@
 #include "main_window_choosers.h"
 
 #include <QFileDialog>
+#include <QRegularExpression>
 #include <QStringList>
 
 namespace quill {
@@ -9,8 +10,12 @@ QString QtFileFilter(const std::string& filter) {
   QStringList parts = QString::fromStdString(filter).split('|');
   QStringList out;
   for (int i = 0; i + 1 < parts.size(); i += 2) {
-    // Qt reads the patterns from the last parentheses, so they follow the description whatever it says.
-    out << parts[i] + " (" + parts[i + 1].split(';', Qt::SkipEmptyParts).join(' ') + ")";
+    // Qt reads the patterns from the description's last parentheses: they are put there, in place of
+    // any the description already shows.
+    static const QRegularExpression shown(R"(\s*\([^()]*\)\s*$)");
+    QString description = parts[i];
+    description.remove(shown);
+    out << description + " (" + parts[i + 1].split(';', Qt::SkipEmptyParts).join(' ') + ")";
   }
   return out.join(";;");
 }

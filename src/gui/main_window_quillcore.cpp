@@ -33,6 +33,11 @@ void TMainform::ShowText() {
 void TMainform::Generate() {
   if (OpenWindow(window_class::TextPath, "The text path window") == QDialog::Accepted) {
     WaitForDisplay();
+    // The generation framed the view by the new text path: the picture shows that window now.
+    RunView([](MainView& v) {
+      v.SetupView();
+      v.Paint();
+    });
     ConvertToArtworkLink* link = FindConvertToArtworkLink();
     if (link && link->ConvertToArtworkChecked()) ConvertToArtwork();
   }

@@ -161,6 +161,28 @@ TEST_F(MainWindowTest, GenerateWithConvertToArtworkTurnsTheTextPathIntoArtwork) 
   EXPECT_TRUE(job.flags.DisplayIdle);
 }
 
+TEST_F(MainWindowTest, GenerateShowsTheNewTextPathInTheWindowItFramed) {
+  windows.Register("TGenForm", [this](QWidget*) {
+    WriteTextPath();
+    job.view.ViewWindow = {-0.5, -0.5, 2.5, 1.5};
+    return static_cast<int>(QDialog::Accepted);
+  });
+  Trigger("Generate");
+  QImage picture = Picture().Image();
+  bool green = false;
+  for (int y = 0; y < picture.height() && !green; ++y) {
+    for (int x = 0; x < picture.width() && !green; ++x) green = picture.pixelColor(x, y) == QColor(0, 128, 0);
+  }
+  EXPECT_TRUE(green);
+  EXPECT_NEAR(Picture().View().Window().Xmin(), -0.5, 1.0);
+}
+
+TEST(FileChooserFilters, PatternsFollowTheDescriptionInQtsForm) {
+  EXPECT_EQ(QtFileFilter("DXF Files (*.DXF)|*.DXF|HPGL FIles (.HGL,.PLT)|*.HGL;*.PLT|All FIles (*.*)|*.*"),
+            "DXF Files (*.DXF);;HPGL FIles (*.HGL *.PLT);;All FIles (*.*)");
+  EXPECT_EQ(QtFileFilter("Quillmark Fonts|*.QXF"), "Quillmark Fonts (*.QXF)");
+}
+
 TEST_F(MainWindowTest, CompileFontProposesTheSourceNameEndingInF) {
   std::string source = home.File("MYFONT.QXS");
   test::WriteFile(source, test::ReadFile(test::SourceDir() + "/data/fonts/SIMPLEX.QXS"));
