@@ -1,53 +1,28 @@
 #include "records/textpath_record.h"
 
-#include <cstring>
+#include "records/little_endian.h"
 
 namespace quill {
 
-namespace {
-
-void PutU16(unsigned char* p, uint16_t v) {
-  p[0] = static_cast<unsigned char>(v);
-  p[1] = static_cast<unsigned char>(v >> 8);
-}
-
-void PutDouble(unsigned char* p, double d) {
-  uint64_t bits;
-  std::memcpy(&bits, &d, 8);
-  for (int i = 0; i < 8; ++i) p[i] = static_cast<unsigned char>(bits >> (8 * i));
-}
-
-int16_t GetI16(const unsigned char* p) { return static_cast<int16_t>(p[0] | (p[1] << 8)); }
-
-double GetDouble(const unsigned char* p) {
-  uint64_t bits = 0;
-  for (int i = 0; i < 8; ++i) bits |= static_cast<uint64_t>(p[i]) << (8 * i);
-  double d;
-  std::memcpy(&d, &bits, 8);
-  return d;
-}
-
-}  // namespace
-
 void EncodeTextPathRecord(const TextPathRecord& rec, unsigned char out[TextPathRecordSize]) {
-  PutU16(out, static_cast<uint16_t>(rec.kind));
-  PutU16(out + 2, static_cast<uint16_t>(rec.value));
-  PutDouble(out + 4, rec.X);
-  PutDouble(out + 12, rec.Y);
-  PutDouble(out + 20, rec.R);
-  PutDouble(out + 28, rec.CX);
-  PutDouble(out + 36, rec.CY);
+  PutLittleEndian<int16_t>(out, rec.kind);
+  PutLittleEndian<int16_t>(out + 2, rec.value);
+  PutLittleEndian<double>(out + 4, rec.X);
+  PutLittleEndian<double>(out + 12, rec.Y);
+  PutLittleEndian<double>(out + 20, rec.R);
+  PutLittleEndian<double>(out + 28, rec.CX);
+  PutLittleEndian<double>(out + 36, rec.CY);
 }
 
 TextPathRecord DecodeTextPathRecord(const unsigned char in[TextPathRecordSize]) {
   TextPathRecord r;
-  r.kind = GetI16(in);
-  r.value = GetI16(in + 2);
-  r.X = GetDouble(in + 4);
-  r.Y = GetDouble(in + 12);
-  r.R = GetDouble(in + 20);
-  r.CX = GetDouble(in + 28);
-  r.CY = GetDouble(in + 36);
+  r.kind = GetLittleEndian<int16_t>(in);
+  r.value = GetLittleEndian<int16_t>(in + 2);
+  r.X = GetLittleEndian<double>(in + 4);
+  r.Y = GetLittleEndian<double>(in + 12);
+  r.R = GetLittleEndian<double>(in + 20);
+  r.CX = GetLittleEndian<double>(in + 28);
+  r.CY = GetLittleEndian<double>(in + 36);
   return r;
 }
 
