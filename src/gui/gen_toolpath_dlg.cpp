@@ -73,8 +73,8 @@ ExprField* TGenTpathDlg::AddField(const std::string& key, std::string* setting) 
 void TGenTpathDlg::BuildLayout() {
   auto* grid = new QGridLayout;
   const std::pair<const char*, const char*> rows[] = {
-      {"-Z- Clearance Plane", "ZCLEAR"}, {"-Z- Cutting Depth", "ZDEPTH"}, {"Cut Feed Rate", "CFEED"},
-      {"Plunge Feed Rate", "ZFEED"},     {"Tool Dia.", "TOOLDIA"},        {nullptr, "TLCR"},
+      {"-Z- Clearance Plane", "ZCLEAR"},  {"-Z- Cutting Depth", "ZDEPTH"}, {"Cut Feed Rate", "CFEED"},
+      {"Plunge Feed Rate", "ZFEED"},      {"Tool Dia.", "TOOLDIA"},        {nullptr, "TLCR"},
       {"Rotary Cutting Radius", "ROTRAD"}};
   int row = 0;
   for (const auto& [caption, key] : rows) {

@@ -111,7 +111,8 @@ void TMacroInsert::showEvent(QShowEvent* event) {
     machines_->addItem(Latin1(m));
   }
   std::string wanted = ProfileFile(job_.paths.IniFileName).ReadString("DEFAULTS", "DEFMCH", "DMILL");
-  machines_->setCurrentIndex(std::max(0, FindMachine(ReadMachineList(ProfileFile(PostsFileToRead(job_.paths))), wanted)));
+  machines_->setCurrentIndex(
+      std::max(0, FindMachine(ReadMachineList(ProfileFile(PostsFileToRead(job_.paths))), wanted)));
   filling_ = false;
   ShowContents({});
   FillMacros();
@@ -121,7 +122,8 @@ void TMacroInsert::showEvent(QShowEvent* event) {
 void TMacroInsert::FillMacros() {
   filling_ = true;
   list_->clear();
-  for (const std::string& m : ListMacros(ProfileFile(PostsFileToRead(job_.paths)), Machine())) list_->addItem(Latin1(m));
+  for (const std::string& m : ListMacros(ProfileFile(PostsFileToRead(job_.paths)), Machine()))
+    list_->addItem(Latin1(m));
   list_->setCurrentRow(-1);
   filling_ = false;
 }

@@ -103,8 +103,8 @@ void TNCEditor::BuildMenus() {
 void TNCEditor::BuildToolBar() {
   QToolBar* bar = addToolBar("Commands");
   const std::pair<const char*, const char*> buttons[] = {
-      {"New", "New File"}, {"Open", "Open File"},  {"Save", "Save File"}, {"Print", "Print"}, {"Exit", "Exit"},
-      {"Undo", "Undo Last Edit"}, {"Cut", "Cut"}, {"Copy", "Copy"},       {"Paste", "Paste"}};
+      {"New", "New File"},        {"Open", "Open File"}, {"Save", "Save File"}, {"Print", "Print"}, {"Exit", "Exit"},
+      {"Undo", "Undo Last Edit"}, {"Cut", "Cut"},        {"Copy", "Copy"},      {"Paste", "Paste"}};
   for (const auto& [name, hint] : buttons) {
     QAction* a = actions_.at(name);
     bar->addAction(a);
@@ -142,8 +142,8 @@ bool TNCEditor::eventFilter(QObject* watched, QEvent* event) {
 
 bool TNCEditor::ConfirmDiscard() {
   if (!text_->document()->isModified()) return true;
-  Message question{"File " + fileName_ + " has been modified. Save file?", MsgKind::Warning, BtnYesNoCancel,
-                   Answer::Yes, 0, {}};
+  Message question{
+      "File " + fileName_ + " has been modified. Save file?", MsgKind::Warning, BtnYesNoCancel, Answer::Yes, 0, {}};
   switch (job_.ui.Show(question)) {
     case Answer::Cancel: return false;
     case Answer::Yes: return SaveFile();

@@ -29,20 +29,23 @@ namespace {
 
 // Which field of the model each named control shows.
 const std::pair<const char*, std::string MachineSetup::*> EditFields[] = {
-    {"Digl", &MachineSetup::digitsLeft},        {"Digr", &MachineSetup::digitsRight},
-    {"StartSeq", &MachineSetup::startSeq},      {"FeedDigits", &MachineSetup::feedDigitsRight},
-    {"EFdigl", &MachineSetup::feedDigitsLeft},  {"Rdigr", &MachineSetup::rotaryDigits},
-    {"RapCode", &MachineSetup::rapidCode},      {"Lincode", &MachineSetup::linearCode},
-    {"CWcode", &MachineSetup::cwCode},          {"CCwcode", &MachineSetup::ccwCode},
-    {"Rotreg", &MachineSetup::rotaryRegister},  {"Linreg", &MachineSetup::linearRegister},
-    {"DeepReg", &MachineSetup::depthRegister},  {"Rotenter", &MachineSetup::rotaryEnter},
-    {"Rotleave", &MachineSetup::rotaryLeave},   {"Rotorder", &MachineSetup::rotaryOrder},
-    {"EdZupstr", &MachineSetup::spindleUp},     {"EdZdnstr", &MachineSetup::spindleDown}};
-const std::pair<const char*, bool MachineSetup::*> CheckFields[] = {
-    {"BinvX", &MachineSetup::invertX},          {"BinvY", &MachineSetup::invertY},
-    {"Bred", &MachineSetup::redundant},         {"BmodalG", &MachineSetup::modalG},
-    {"Bseq", &MachineSetup::sequenceNumbers},   {"Brotrect", &MachineSetup::rectangular},
-    {"CBfeeddpm", &MachineSetup::feedDegreesPerMinute}, {"CB3axis", &MachineSetup::programmableZ}};
+    {"Digl", &MachineSetup::digitsLeft},       {"Digr", &MachineSetup::digitsRight},
+    {"StartSeq", &MachineSetup::startSeq},     {"FeedDigits", &MachineSetup::feedDigitsRight},
+    {"EFdigl", &MachineSetup::feedDigitsLeft}, {"Rdigr", &MachineSetup::rotaryDigits},
+    {"RapCode", &MachineSetup::rapidCode},     {"Lincode", &MachineSetup::linearCode},
+    {"CWcode", &MachineSetup::cwCode},         {"CCwcode", &MachineSetup::ccwCode},
+    {"Rotreg", &MachineSetup::rotaryRegister}, {"Linreg", &MachineSetup::linearRegister},
+    {"DeepReg", &MachineSetup::depthRegister}, {"Rotenter", &MachineSetup::rotaryEnter},
+    {"Rotleave", &MachineSetup::rotaryLeave},  {"Rotorder", &MachineSetup::rotaryOrder},
+    {"EdZupstr", &MachineSetup::spindleUp},    {"EdZdnstr", &MachineSetup::spindleDown}};
+const std::pair<const char*, bool MachineSetup::*> CheckFields[] = {{"BinvX", &MachineSetup::invertX},
+                                                                    {"BinvY", &MachineSetup::invertY},
+                                                                    {"Bred", &MachineSetup::redundant},
+                                                                    {"BmodalG", &MachineSetup::modalG},
+                                                                    {"Bseq", &MachineSetup::sequenceNumbers},
+                                                                    {"Brotrect", &MachineSetup::rectangular},
+                                                                    {"CBfeeddpm", &MachineSetup::feedDegreesPerMinute},
+                                                                    {"CB3axis", &MachineSetup::programmableZ}};
 
 const char* ArcTypeCaptions[] = {"Distance From Tool to Arc Center", "Distance from Arc Center to Tool",
                                  "Un-Signed Incremental Distance",   "Absolute Arc Center Coordinates",
@@ -189,8 +192,8 @@ QWidget* TPostSetForm::CodesPage() {
   form->addRow("Clockwise", AddEdit("CWcode"));
   form->addRow("Counter Clockwise", AddEdit("CCwcode"));
   form->addRow(sequence);
-  formatControls_.insert(formatControls_.end(), {arcs, edits_["RapCode"], edits_["Lincode"], edits_["CWcode"],
-                                                 edits_["CCwcode"], sequence});
+  formatControls_.insert(formatControls_.end(),
+                         {arcs, edits_["RapCode"], edits_["Lincode"], edits_["CWcode"], edits_["CCwcode"], sequence});
   return page;
 }
 

@@ -65,8 +65,9 @@ void TRESEQDlg::UpdateEnables() {
 
 std::optional<ResequenceOptions> TRESEQDlg::Options() const {
   std::string error;
-  std::optional<ResequenceOptions> options = ResequenceOptionsFromFields(
-      Latin1(edits_.at("snum")->text()), Latin1(edits_.at("nincr")->text()), Latin1(edits_.at("maxdig")->text()), error);
+  std::optional<ResequenceOptions> options =
+      ResequenceOptionsFromFields(Latin1(edits_.at("snum")->text()), Latin1(edits_.at("nincr")->text()),
+                                  Latin1(edits_.at("maxdig")->text()), error);
   if (!options) {
     ui_.Error(error);
     return std::nullopt;

@@ -24,7 +24,7 @@ class TRESEQDlg : public QDialog {
   // whole number.
   std::optional<ResequenceOptions> Options() const;
 
-  QLineEdit* Edit(const std::string& name) const;  // snum, nincr, maxdig, skpchrs
+  QLineEdit* Edit(const std::string& name) const;   // snum, nincr, maxdig, skpchrs
   QCheckBox* Check(const std::string& name) const;  // unseq, lzeros, Oblocks
 
  public slots:

@@ -60,9 +60,8 @@ void RegisterStageWindows(DesktopContext& context, QWidget* mainWindow) {
   setup->SetHelpOpener(help);
   macros->SetHelpOpener(help);
   editor->SetHelpOpener(help);
-  toolPath->SetProjectionOpener([&context, toolPath] {
-    context.windows.Open("TSurfProjForm", toolPath, "Surface Projections");
-  });
+  toolPath->SetProjectionOpener(
+      [&context, toolPath] { context.windows.Open("TSurfProjForm", toolPath, "Surface Projections"); });
   RouteStageDisplays(context.ui, text, toolPath, nc);
 
   WindowDirectory& windows = context.windows;

@@ -18,8 +18,12 @@ struct DesktopContext;
 using HelpPageOpener = std::function<void(const std::string& page)>;
 
 // The program's texts are 8-bit characters.
-inline QString Latin1(const std::string& s) { return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size())); }
-inline std::string Latin1(const QString& s) { return s.toLatin1().toStdString(); }
+inline QString Latin1(const std::string& s) {
+  return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
+}
+inline std::string Latin1(const QString& s) {
+  return s.toLatin1().toStdString();
+}
 
 // Registers "TGenForm" (the whole Generate command: the modal window, then Convert to Artwork when
 // ticked), "TGenTpathDlg", "TNCPOSTForm", "TPostSetForm", "TMacroInsert", "TNCEditor", "TRESEQDlg" and

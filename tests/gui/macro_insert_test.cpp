@@ -109,7 +109,8 @@ TEST_F(MacroInsertTest, OkFillsTheRegistersAndPutsTheTextOnTheClipboard) {
   s.ui.inputs = {"1", "2"};
   form.accept();
   EXPECT_EQ(form.result(), QDialog::Accepted);
-  EXPECT_EQ(s.ui.inputPrompts, (std::vector<std::string>{"Enter Setting for Register -X-", "Enter Setting for Register -Y-"}));
+  EXPECT_EQ(s.ui.inputPrompts,
+            (std::vector<std::string>{"Enter Setting for Register -X-", "Enter Setting for Register -Y-"}));
   EXPECT_EQ(form.InsertText(), "G0X1Y2\r\nM3\r\n");
   EXPECT_EQ(QApplication::clipboard()->text(), "G0X1Y2\r\nM3\r\n");
 }
