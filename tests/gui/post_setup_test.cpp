@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QPrinter>
 #include <QTest>
 
 #include "project/profile.h"
@@ -101,6 +102,20 @@ TEST(PostSetForm, WithoutMachinesTheDesignNameIsSaved) {
   ProfileFile user(s.job.paths.PostsIniFile);
   EXPECT_EQ(user.ReadString("Machine Names", "Machine1", ""), "Mname");
   EXPECT_EQ(user.ReadInt("Mname", "MTYPE", 0), 1);
+}
+
+TEST(PostSetForm, TheListingPrintsToTheChosenPrinter) {
+  StageJob s;
+  s.Posts(Machines);
+  TPostSetForm form(s.job);
+  QPrinter printer;
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(QString::fromStdString(s.home.File("listing.pdf")));
+  form.PrintListing(printer);
+  EXPECT_EQ(test::ReadFile(s.home.File("listing.pdf")).rfind("%PDF", 0), 0u);
+  std::vector<std::string> lines = form.ListingLines();
+  ASSERT_GT(lines.size(), 3u);
+  EXPECT_EQ(lines[2], "Machine Type                   : Mill");
 }
 
 TEST(PostSetForm, CancelWritesNothing) {
