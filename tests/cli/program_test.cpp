@@ -45,6 +45,19 @@ TEST(Quillpro2008, UnattendedRunOfTheSampleProject) {
   EXPECT_FALSE(test::FileExists(home.File("QMBF.TMP")));  // work files go at the close
 }
 
+TEST(QuillRun, EveryBundledSampleGoesThroughToNcCode) {
+  for (const char* name : {"SAMPLE", "ARC", "CURVE", "TRUETYPE"}) {
+    TempDir cwd, home, outside;
+    std::string project = std::string(name) + ".QLM";
+    std::filesystem::copy_file(test::SourceDir() + "/data/samples/" + project, cwd.File(project));
+    auto r = RunProgram({Exe("quill"), "run", project, "--home", home.path()}, cwd.path(), Confined(outside));
+    EXPECT_EQ(r.exitCode, 0) << name << ": " << r.err;
+    std::string nc = test::ReadFile(cwd.File(std::string(name) + ".TAP"));
+    EXPECT_NE(nc.find("G01"), std::string::npos) << name;  // the text was laid out and cut
+    EXPECT_TRUE(test::FileExists(cwd.File("QP2008.EMF"))) << name;
+  }
+}
+
 TEST(Quillpro2008, AHomeThatCannotBeMadeIsAClearError) {
   TempDir cwd, outside;
   test::WriteFile(cwd.File("plainfile"), "x");
