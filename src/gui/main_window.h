@@ -95,6 +95,14 @@ class TMainform : public QMainWindow {
   void BuildMenus();
   void BuildButtonBar();
   QMenu* FileMenu();
+  // A font file kind of the font compiler's choosers: its filter, extension and the name proposed for it.
+  struct FontFileKind {
+    const char* filter;
+    const char* extension;
+    std::string (*propose)(const std::string& from);
+  };
+  void ConvertFontFile(const FontFileKind& from, const FontFileKind& to,
+                       const std::function<void(const std::string&, const std::string&)>& convert);
   int OpenWindow(const char* className, const char* what);
   DxfImportOptions& ImportOptions();
   void RunView(const std::function<void(MainView&)>& command);

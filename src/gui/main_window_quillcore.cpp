@@ -54,24 +54,27 @@ void TMainform::ConvertToArtwork() {
   Picture().RequestRedraw();
 }
 
-void TMainform::CompileFont() {
-  std::string source = choosers_->OpenFile(this, job_.paths.FontDir, FontSourceFilter, FontSourceExtension);
-  if (source.empty()) return;
-  std::string font = choosers_->SaveFile(this, BesideFile(source, ProposedFontName(source)), CompiledFontFilter,
-                                         CompiledFontExtension, true);
-  if (font.empty()) return;
+// The file to read, then the file to write proposed beside it, then the conversion under the hourglass.
+void TMainform::ConvertFontFile(const FontFileKind& from, const FontFileKind& to,
+                                const std::function<void(const std::string&, const std::string&)>& convert) {
+  std::string input = choosers_->OpenFile(this, job_.paths.FontDir, from.filter, from.extension);
+  if (input.empty()) return;
+  std::string output = choosers_->SaveFile(this, BesideFile(input, to.propose(input)), to.filter, to.extension, true);
+  if (output.empty()) return;
   BusyScope busy(job_.ui);
-  quill::CompileFont(job_.ui, source, font);
+  convert(input, output);
+}
+
+void TMainform::CompileFont() {
+  ConvertFontFile({FontSourceFilter, FontSourceExtension, ProposedSourceName},
+                  {CompiledFontFilter, CompiledFontExtension, ProposedFontName},
+                  [this](const std::string& in, const std::string& out) { quill::CompileFont(job_.ui, in, out); });
 }
 
 void TMainform::DecompileFont() {
-  std::string font = choosers_->OpenFile(this, job_.paths.FontDir, CompiledFontFilter, CompiledFontExtension);
-  if (font.empty()) return;
-  std::string source = choosers_->SaveFile(this, BesideFile(font, ProposedSourceName(font)), FontSourceFilter,
-                                           FontSourceExtension, true);
-  if (source.empty()) return;
-  BusyScope busy(job_.ui);
-  quill::DecompileFont(job_.ui, font, source);
+  ConvertFontFile({CompiledFontFilter, CompiledFontExtension, ProposedFontName},
+                  {FontSourceFilter, FontSourceExtension, ProposedSourceName},
+                  [this](const std::string& in, const std::string& out) { quill::DecompileFont(job_.ui, in, out); });
 }
 
 }  // namespace quill
