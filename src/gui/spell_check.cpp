@@ -86,6 +86,7 @@ TSpellCheckDlg::TSpellCheckDlg(Job& job, QWidget* parent) : QDialog(parent), job
 void TSpellCheckDlg::AddButton(QLayout* layout, const char* text, Action action) {
   auto* button = new QPushButton(text);
   button->setObjectName(QString(text).remove('&'));
+  button->setDefault(action == Change);  // Enter takes the change offered
   connect(button, &QPushButton::clicked, this, [this, action] {
     action_ = action;
     accept();

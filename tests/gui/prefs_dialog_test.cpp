@@ -21,7 +21,7 @@ class PrefsDialogTest : public DialogTest {
 
   // Opens the dialog modally, lets act() work on it, then presses the named button.
   void Run(const std::function<void()>& act, const char* button) {
-    QTimer::singleShot(0, [&] {
+    QTimer::singleShot(0, dialog.get(), [&] {
       act();
       Find<QPushButton>(*dialog, button)->click();
     });

@@ -31,7 +31,8 @@ class SpellCheckTest : public DialogTest {
     Next();
   }
   void Next() {
-    QTimer::singleShot(0, [this] {
+    if (steps_.empty()) return;
+    QTimer::singleShot(0, &dialog, [this] {
       if (steps_.empty() || !dialog.isVisible()) return;
       auto [button, typed] = steps_.front();
       steps_.erase(steps_.begin());
@@ -58,7 +59,7 @@ TEST_F(SpellCheckTest, UnknownWordsAreChangedIgnoredOrAdded) {
 }
 
 TEST_F(SpellCheckTest, SuggestionsFillChangeTo) {
-  QTimer::singleShot(0, [this] {
+  QTimer::singleShot(0, &dialog, [this] {
     EXPECT_EQ(dialog.Suggestions()->count(), 2);
     EXPECT_EQ(dialog.ChangeTo()->text(), "the");
     dialog.Suggestions()->setCurrentRow(1);

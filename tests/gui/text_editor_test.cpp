@@ -1,6 +1,7 @@
 #include "text_editor.h"
 
 #include <QAction>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 
 #include "dialogs_test_support.h"
@@ -78,6 +79,19 @@ TEST_F(TextEditorTest, FindSelectsOrSaysItCannot) {
   EXPECT_FALSE(editor.FindNext("two", {}));
   EXPECT_EQ(ui.Texts(), std::vector<std::string>{"Cannot find \"two\"."});
   EXPECT_TRUE(editor.FindNext("one", {false, false, false}));  // upwards from the selection
+}
+
+TEST_F(TextEditorTest, FindNextKeySearchesAgain) {
+  job.text = {"ab ab"};
+  ShowActive(editor);
+  Trigger("Find ...");
+  Find<QLineEdit>(*editor.FindDialog(), "what")->setText("ab");
+  ShowActive(editor);
+  QTest::keyClick(editor.Editor(), Qt::Key_F3);
+  EXPECT_EQ(editor.Editor()->textCursor().selectionStart(), 0);
+  QTest::keyClick(editor.Editor(), Qt::Key_F3);
+  EXPECT_EQ(editor.Editor()->textCursor().selectionStart(), 3);
+  EXPECT_EQ(Selected(), "ab");
 }
 
 TEST_F(TextEditorTest, ReplaceOneOrAll) {
