@@ -62,7 +62,7 @@ class TSettingsDlg : public QDialog {
   void RefreshCurves();
   void RefreshSpacing();
   void FillFaces();
-  void ChooseEngravingFont();
+  void PickEngravingFont();
   void LeavePointCount();
   void VariableClicked();
   void OpenTextEffects();

@@ -3,7 +3,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -14,6 +13,7 @@
 #include "fonts/font_families.h"
 #include "job/job.h"
 #include "job/settings_rules.h"
+#include "project/engraving_font_choice.h"
 #include "settings_dialog.h"
 
 namespace quill {
@@ -37,7 +37,7 @@ QWidget* TSettingsDlg::BuildFontPage() {
   auto* own = new QHBoxLayout;
   ownFontButton_ = new QPushButton("Select Quillmark &Font");
   ownFontButton_->setObjectName("Select Quillmark Font");
-  connect(ownFontButton_, &QPushButton::clicked, this, &TSettingsDlg::ChooseEngravingFont);
+  connect(ownFontButton_, &QPushButton::clicked, this, &TSettingsDlg::PickEngravingFont);
   ownFontName_ = new QLabel;
   ownFontName_->setObjectName("EngraveFontFile");
   own->addWidget(ownFontButton_);
@@ -109,12 +109,12 @@ void TSettingsDlg::RefreshFont() {
   ownFontName_->setText(QString::fromLatin1(job_.paths.EngraveFontFile.c_str()));
 }
 
-void TSettingsDlg::ChooseEngravingFont() {
+void TSettingsDlg::PickEngravingFont() {
   QString path = QFileDialog::getOpenFileName(this, "Select Quillmark Font",
-                                              QString::fromStdString(job_.paths.FontDir),
+                                              QString::fromStdString(EngravingFontFolder(job_.paths)),
                                               "QUILLMARK Fonts (*.QXF *.qxf)");
   if (path.isEmpty()) return;
-  job_.paths.EngraveFontFile = QFileInfo(path).fileName().toLatin1().toStdString();
+  ChooseEngravingFont(job_, path.toStdString());
   RefreshFont();
 }
 
