@@ -42,8 +42,15 @@ Qt::ItemFlags SettingsTableModel::flags(const QModelIndex& index) const {
 }
 
 void SettingsTableModel::Refresh() {
-  beginResetModel();
-  endResetModel();
+  // Only a change of the row count resets the view; otherwise the rows keep their place and scroll.
+  int rows = rowCount();
+  if (rows != shownRows_) {
+    beginResetModel();
+    shownRows_ = rows;
+    endResetModel();
+  } else if (rows > 0) {
+    emit dataChanged(index(0, 0), index(rows - 1, 2));
+  }
 }
 
 int CurvePointModel::rowCount(const QModelIndex& parent) const {

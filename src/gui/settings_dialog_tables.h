@@ -34,6 +34,7 @@ class SettingsTableModel : public QAbstractTableModel {
 
  private:
   std::array<const char*, 3> headers_;
+  int shownRows_ = -1;
 };
 
 // "Pt #", "-X-", "-Y-": the points of the curve in use.
