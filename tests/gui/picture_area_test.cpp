@@ -134,3 +134,30 @@ TEST_F(PictureAreaTest, ThreeDSwitchFollowsTheCheckMark) {
 
 }  // namespace
 }  // namespace quill
+
+namespace quill {
+namespace {
+
+// The pen, brush and clip the view set stay in force when the image is copied out or rebuilt, so a
+// drawing under way goes on unchanged.
+TEST(ScreenCanvas, StateCarriesOverCopiesAndNewSizes) {
+  ScreenCanvas canvas(200, 100, 96);
+  canvas.SetPen(clRed, 1, PenStyle::Solid);
+  canvas.MoveTo(10, 10);
+  canvas.Present();
+  canvas.LineTo(100, 10);
+  EXPECT_EQ(canvas.Present().pixelColor(50, 10), QColor(255, 0, 0));
+  canvas.Resize(300, 150);
+  EXPECT_EQ(canvas.Present().size(), QSize(300, 150));
+  EXPECT_EQ(canvas.Present().pixelColor(50, 10), QColor(255, 255, 255));
+  canvas.SetClipRect({0, 0, 150, 150});
+  canvas.Present();
+  canvas.MoveTo(0, 20);
+  canvas.LineTo(299, 20);
+  const QImage& image = canvas.Present();
+  EXPECT_EQ(image.pixelColor(100, 20), QColor(255, 0, 0));
+  EXPECT_EQ(image.pixelColor(250, 20), QColor(255, 255, 255));  // outside the clip
+}
+
+}  // namespace
+}  // namespace quill
