@@ -28,6 +28,7 @@ TextPathRecord DecodeTextPathRecord(const unsigned char in[TextPathRecordSize]) 
 
 bool TextPathWriter::Open(const std::string& path, bool append) {
   Close();
+  owned_ = true;
   failed_ = false;
   count_ = 0;
   file_ = std::fopen(path.c_str(), append ? "ab" : "wb");
@@ -48,7 +49,7 @@ void TextPathWriter::Write(int16_t kind, int16_t value, double x, double y, doub
 
 bool TextPathWriter::Close() {
   if (!file_) return !failed_;
-  if (std::fclose(file_) != 0) failed_ = true;
+  if ((owned_ ? std::fclose(file_) : std::fflush(file_)) != 0) failed_ = true;
   file_ = nullptr;
   return !failed_;
 }
@@ -56,7 +57,7 @@ bool TextPathWriter::Close() {
 TextPathReader::TextPathReader(const std::string& path) { file_ = std::fopen(path.c_str(), "rb"); }
 
 TextPathReader::~TextPathReader() {
-  if (file_) std::fclose(file_);
+  if (file_ && owned_) std::fclose(file_);
 }
 
 bool TextPathReader::Next(TextPathRecord& rec) {

@@ -39,6 +39,8 @@ class TextPathWriter {
   TextPathWriter() = default;
   // append: add to the end of an existing file (created when missing).
   explicit TextPathWriter(const std::string& path, bool append = false) { Open(path, append); }
+  // Writes at the position of a stream someone else owns; Close only flushes it.
+  explicit TextPathWriter(std::FILE* borrowed) : file_(borrowed), owned_(false) {}
   ~TextPathWriter() { Close(); }
   TextPathWriter(const TextPathWriter&) = delete;
   TextPathWriter& operator=(const TextPathWriter&) = delete;
@@ -53,6 +55,7 @@ class TextPathWriter {
 
  private:
   std::FILE* file_ = nullptr;
+  bool owned_ = true;
   bool failed_ = false;
   long count_ = 0;
 };
@@ -61,6 +64,8 @@ class TextPathWriter {
 class TextPathReader {
  public:
   explicit TextPathReader(const std::string& path);
+  // Reads from the position of a stream someone else owns.
+  explicit TextPathReader(std::FILE* borrowed) : file_(borrowed), owned_(false) {}
   ~TextPathReader();
   TextPathReader(const TextPathReader&) = delete;
   TextPathReader& operator=(const TextPathReader&) = delete;
@@ -70,6 +75,7 @@ class TextPathReader {
 
  private:
   std::FILE* file_ = nullptr;
+  bool owned_ = true;
 };
 
 }  // namespace quill

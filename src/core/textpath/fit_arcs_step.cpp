@@ -7,7 +7,8 @@
 
 namespace quill {
 
-void FitLineArcs(Ui& ui, const LineWork& line, const std::string& arcFitFile, double tolerance) {
+void FitLineArcs(Ui& ui, LineWork& line, const std::string& arcFitFile, double tolerance) {
+  ArcFitWorkFile work(arcFitFile);
   bool inBlock = false;
   std::vector<CurvePoint> points;
   line.Transform([&](const TextPathRecord& rec, TextPathWriter& out) {
@@ -16,7 +17,7 @@ void FitLineArcs(Ui& ui, const LineWork& line, const std::string& arcFitFile, do
       points.clear();
     } else if (rec.kind == TpCurveEnd && inBlock) {
       inBlock = false;
-      if (!points.empty() && FitTangentArcsToFile(arcFitFile, points, tolerance)) AppendRecords(arcFitFile, out);
+      if (!points.empty()) work.FitInto(points, tolerance, out);
     } else if (inBlock && rec.kind == TpLine) {
       points.push_back({rec.X, rec.Y});
     } else if (rec.kind != TpCurveEnd) {

@@ -11,6 +11,6 @@ class Ui;
 
 // Each block (kind 9, its kind 4 points, kind 10) becomes the records fitted through QMARCFIT.TMP; the
 // block markers go.  The window breathes after every record.
-void FitLineArcs(Ui& ui, const LineWork& line, const std::string& arcFitFile, double tolerance);
+void FitLineArcs(Ui& ui, LineWork& line, const std::string& arcFitFile, double tolerance);
 
 }  // namespace quill

@@ -69,7 +69,7 @@ bool Generator::MeasureReference() {
   CharExtent h;
   bool loaded = line_.Clear();
   {
-    TextPathWriter w(line_.LineFile());
+    TextPathWriter w = line_.Writer();
     loaded = loaded && source_.Load('H', w, h);
   }
   double height = h.YMax - h.YMin, width = h.XMax - h.XMin;
@@ -109,7 +109,7 @@ std::vector<CurvePoint> Generator::CurvePoints() const {
 
 bool Generator::BuildLine(const std::string& text) {
   if (!line_.Clear()) return false;
-  TextPathWriter w(line_.LineFile());
+  TextPathWriter w = line_.Writer();
   for (char c : text) {
     CharExtent extent;
     if (!source_.Load(static_cast<unsigned char>(c), w, extent)) return false;
@@ -170,7 +170,7 @@ bool Generator::Lines(TextPathWriter& out) {
     if (!BuildLine(text)) return false;
     ScaledLine scaled;
     if (!ShapeAndPlace(scaled)) return false;
-    AppendRecords(line_.LineFile(), out);
+    line_.AppendTo(out);
     out.Write(TpLineEnd, 0);
     lineOffset_ -= params_.lineSpace;
     textIndex_ += scaled.charCount + 2;

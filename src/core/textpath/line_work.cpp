@@ -1,39 +1,71 @@
 #include "textpath/line_work.h"
 
-#include <filesystem>
+#include <sys/types.h>
+#include <unistd.h>
 
 namespace quill {
 
-bool LineWork::Clear() const {
-  TextPathWriter w(lineFile_);
-  return w.Close();
+LineWork::LineWork(const std::string& lineFile, const std::string& line1File) {
+  line_ = std::fopen(lineFile.c_str(), "w+b");
+  line1_ = std::fopen(line1File.c_str(), "w+b");
 }
 
-bool LineWork::Transform(const Step& step) const {
+LineWork::~LineWork() {
+  if (line_) std::fclose(line_);
+  if (line1_) std::fclose(line1_);
+}
+
+bool CutAtPosition(std::FILE* file) {
+  if (std::fflush(file) != 0) return false;
+  long end = std::ftell(file);
+  bool ok = end >= 0 && ::ftruncate(::fileno(file), end) == 0;
+  std::rewind(file);
+  return ok;
+}
+
+bool LineWork::Clear() {
+  if (!IsOpen()) return false;
+  std::rewind(line_);
+  return CutAtPosition(line_);
+}
+
+bool LineWork::Transform(const Step& step) {
+  if (!IsOpen()) return false;
+  std::rewind(line_);
+  std::rewind(line1_);
   {
-    TextPathReader in(lineFile_);
-    TextPathWriter out(line1File_);
-    if (!out.IsOpen()) return false;
+    TextPathReader in(line_);
+    TextPathWriter out(line1_);
     TextPathRecord r;
     while (in.Next(r)) step(r, out);
     if (!out.Close()) return false;
   }
-  std::error_code ec;
-  std::filesystem::copy_file(line1File_, lineFile_, std::filesystem::copy_options::overwrite_existing, ec);
-  return !ec;
+  if (!CutAtPosition(line1_)) return false;
+  // Copy the result back, as the next step reads QMLINE.TMP.
+  std::rewind(line_);
+  TextPathReader in(line1_);
+  TextPathWriter out(line_);
+  TextPathRecord r;
+  while (in.Next(r)) out.Write(r);
+  return out.Close() && CutAtPosition(line_);
 }
 
-void LineWork::ForEach(const std::function<void(const TextPathRecord&)>& visit) const {
-  TextPathReader in(lineFile_);
+void LineWork::ForEach(const std::function<void(const TextPathRecord&)>& visit) {
+  if (!IsOpen()) return;
+  std::rewind(line_);
+  TextPathReader in(line_);
   TextPathRecord r;
   while (in.Next(r)) visit(r);
 }
 
-bool AppendRecords(const std::string& from, TextPathWriter& to) {
+void AppendRecords(const std::string& from, TextPathWriter& to) {
   TextPathReader in(from);
   TextPathRecord r;
   while (in.Next(r)) to.Write(r);
-  return to.IsOpen();
+}
+
+void LineWork::AppendTo(TextPathWriter& out) {
+  ForEach([&out](const TextPathRecord& r) { out.Write(r); });
 }
 
 }  // namespace quill

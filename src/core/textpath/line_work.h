@@ -1,10 +1,12 @@
 // The current line of text while it is built: QMLINE.TMP.  Every layout step reads it from the start,
-// writes its result to QMLINE1.TMP and copies that back, so a line never has to fit in memory.
+// writes its result to QMLINE1.TMP and copies that back, so a line never has to fit in memory.  Both
+// files stay open for the whole run and are rewritten in place: truncating and rewriting a file costs
+// the file system a flush every time, and a run rewrites them thousands of times.
 #pragma once
 
+#include <cstdio>
 #include <functional>
 #include <string>
-#include <vector>
 
 #include "records/textpath_record.h"
 
@@ -12,28 +14,36 @@ namespace quill {
 
 class LineWork {
  public:
-  LineWork(std::string lineFile, std::string line1File)
-      : lineFile_(std::move(lineFile)), line1File_(std::move(line1File)) {}
+  LineWork(const std::string& lineFile, const std::string& line1File);
+  ~LineWork();
+  LineWork(const LineWork&) = delete;
+  LineWork& operator=(const LineWork&) = delete;
 
-  const std::string& LineFile() const { return lineFile_; }
+  bool IsOpen() const { return line_ && line1_; }
 
-  // Empties QMLINE.TMP.
-  bool Clear() const;
+  // Empties QMLINE.TMP; Writer() then appends to it.
+  bool Clear();
+  TextPathWriter Writer() { return TextPathWriter(line_); }
 
   // One step: each record of the line goes through step, which writes what replaces it.
   using Step = std::function<void(const TextPathRecord& rec, TextPathWriter& out)>;
-  bool Transform(const Step& step) const;
+  bool Transform(const Step& step);
 
   // A pass that only reads the line.
-  void ForEach(const std::function<void(const TextPathRecord&)>& visit) const;
+  void ForEach(const std::function<void(const TextPathRecord&)>& visit);
+
+  // Appends the line's records to out.
+  void AppendTo(TextPathWriter& out);
 
  private:
-  std::string lineFile_;
-  std::string line1File_;
+  std::FILE* line_ = nullptr;
+  std::FILE* line1_ = nullptr;
 };
 
-// Appends every record of one file to another (the finished line to QMBF.TMP, the fitted arcs into the
-// line).  False when the target cannot be written.
-bool AppendRecords(const std::string& from, TextPathWriter& to);
+// Appends every record of one file to another (the new lines after the kept text).
+void AppendRecords(const std::string& from, TextPathWriter& to);
+
+// Rewinds a work file and cuts it to its current write position.
+bool CutAtPosition(std::FILE* file);
 
 }  // namespace quill

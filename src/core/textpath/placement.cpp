@@ -15,7 +15,7 @@ bool IsArc(int16_t kind) { return kind == TpArcCw || kind == TpArcCcw; }
 
 // Applies f to every end point and arc centre of the line.
 template <class F>
-void MapPoints(const LineWork& line, F f, bool recomputeRadius) {
+void MapPoints(LineWork& line, F f, bool recomputeRadius) {
   line.Transform([&](const TextPathRecord& rec, TextPathWriter& out) {
     TextPathRecord r = rec;
     if (IsPoint(r.kind) || IsArc(r.kind)) f(r.X, r.Y);
@@ -29,7 +29,7 @@ void MapPoints(const LineWork& line, F f, bool recomputeRadius) {
 
 }  // namespace
 
-void PlaceOnLine(const LineWork& line, const LayoutParams& p, double angle, double lineLength, double lineOffset) {
+void PlaceOnLine(LineWork& line, const LayoutParams& p, double angle, double lineLength, double lineOffset) {
   double ox = p.xStart, oy = p.yStart + lineOffset, rx = p.xStart, ry = p.yStart;
   if (p.justify == JustRight) {
     ox = p.xEnd - lineLength;
@@ -50,7 +50,7 @@ void PlaceOnLine(const LineWork& line, const LayoutParams& p, double angle, doub
       false);
 }
 
-bool PlaceOnArc(Ui& ui, const LineWork& line, const LayoutParams& p, double lineLength, double lineOffset) {
+bool PlaceOnArc(Ui& ui, LineWork& line, const LayoutParams& p, double lineLength, double lineOffset) {
   double radius = p.xEnd + lineOffset;
   if (IsZero(radius)) {
     ui.Error("Text On Arc Radius = 0");
@@ -109,7 +109,7 @@ CurvePoint CurvePath::At(double s) const {
   return {a.X + t * std::cos(d), a.Y + t * std::sin(d)};
 }
 
-void FollowCurve(Ui& ui, const LineWork& line, const LayoutParams& p, const CurvePath& curve, double lineLength,
+void FollowCurve(Ui& ui, LineWork& line, const LayoutParams& p, const CurvePath& curve, double lineLength,
                  double lineOffset) {
   if (lineLength > curve.Length()) {
     ui.Error("Text is Longer than the Curve to Follow");

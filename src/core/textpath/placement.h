@@ -14,10 +14,10 @@ namespace quill {
 class Ui;
 
 // Moves the line to its origin for the justification and turns it by angle about that origin.
-void PlaceOnLine(const LineWork& line, const LayoutParams& p, double angle, double lineLength, double lineOffset);
+void PlaceOnLine(LineWork& line, const LayoutParams& p, double angle, double lineLength, double lineOffset);
 
 // Wraps the line around the arc of radius XEND + lineOffset.  False after "Text On Arc Radius = 0".
-bool PlaceOnArc(Ui& ui, const LineWork& line, const LayoutParams& p, double lineLength, double lineOffset);
+bool PlaceOnArc(Ui& ui, LineWork& line, const LayoutParams& p, double lineLength, double lineOffset);
 
 // The curve the text follows: the table's points with their running lengths.
 class CurvePath {
@@ -35,7 +35,7 @@ class CurvePath {
 };
 
 // Bends the line along the curve.  Leaves it unplaced after "Text is Longer than the Curve to Follow".
-void FollowCurve(Ui& ui, const LineWork& line, const LayoutParams& p, const CurvePath& curve, double lineLength,
+void FollowCurve(Ui& ui, LineWork& line, const LayoutParams& p, const CurvePath& curve, double lineLength,
                  double lineOffset);
 
 // The stretch of full justification and, on a straight line, the new text angle; nothing (after its

@@ -78,7 +78,7 @@ class Spacer {
 
 }  // namespace
 
-ScaledLine ScaleAndSpace(const LineWork& line, double sx, double sy, const SpacingRule& rule) {
+ScaledLine ScaleAndSpace(LineWork& line, double sx, double sy, const SpacingRule& rule) {
   Spacer spacer(sx, sy, rule);
   line.Transform([&spacer](const TextPathRecord& rec, TextPathWriter& out) {
     TextPathRecord r = rec;

@@ -26,7 +26,7 @@ struct ScaledLine {
 
 // Scales X by sx and Y by sy (arcs uniformly by sy) and, with spacing on, advances each character after
 // the first by the previous character's width plus the gap the rule gives.
-ScaledLine ScaleAndSpace(const LineWork& line, double sx, double sy, const SpacingRule& rule);
+ScaledLine ScaleAndSpace(LineWork& line, double sx, double sy, const SpacingRule& rule);
 
 // Characters followed by a word gap rather than a letter gap.
 bool TakesWordSpace(int code);

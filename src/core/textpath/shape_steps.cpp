@@ -15,7 +15,7 @@ constexpr int MaxArcSegments = 720;
 
 }  // namespace
 
-void TiltLine(const LineWork& line, double tilt) {
+void TiltLine(LineWork& line, double tilt) {
   double t = std::tan(tilt);
   line.Transform([t](const TextPathRecord& rec, TextPathWriter& out) {
     TextPathRecord r = rec;
@@ -24,7 +24,7 @@ void TiltLine(const LineWork& line, double tilt) {
   });
 }
 
-void RotateForVertical(const LineWork& line) {
+void RotateForVertical(LineWork& line) {
   double h = -1.0;
   line.ForEach([&h](const TextPathRecord& r) {
     if (r.kind == TpBoxHigh && r.Y > h) h = r.Y;
@@ -50,7 +50,7 @@ void RotateForVertical(const LineWork& line) {
   });
 }
 
-void MirrorLine(const LineWork& line, double m) {
+void MirrorLine(LineWork& line, double m) {
   line.Transform([m](const TextPathRecord& rec, TextPathWriter& out) {
     TextPathRecord r = rec;
     if (IsPoint(r.kind) || IsArc(r.kind)) r.X = 2 * m - r.X;
@@ -79,7 +79,7 @@ void ArcAsLines(double px, double py, const TextPathRecord& arc, double toleranc
   out.Write(TpLine, 0, arc.X, arc.Y);
 }
 
-void ArcsToLines(const LineWork& line, double tolerance, bool perCharacter) {
+void ArcsToLines(LineWork& line, double tolerance, bool perCharacter) {
   double px = 0, py = 0;
   line.Transform([&](const TextPathRecord& rec, TextPathWriter& out) {
     if (rec.kind == TpCharStart && perCharacter) px = py = 0;

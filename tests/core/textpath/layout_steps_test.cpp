@@ -22,7 +22,8 @@ class LineTest : public testing::Test {
   TestUi ui;
 
   void Write(const std::vector<TextPathRecord>& recs) {
-    TextPathWriter w(line.LineFile());
+    line.Clear();
+    TextPathWriter w = line.Writer();
     for (const auto& r : recs) w.Write(r);
   }
   static void Char(std::vector<TextPathRecord>& recs, char code, double w) {

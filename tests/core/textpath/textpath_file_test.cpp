@@ -134,7 +134,16 @@ TEST_F(TextPathFileTest, DamagedFile) {
 TEST_F(TextPathFileTest, ArcFitFileHoldsTheFittedRecords) {
   std::vector<CurvePoint> pts;
   for (int i = 0; i < 30; ++i) pts.push_back({std::cos(i * 0.1), std::sin(i * 0.1)});
-  ASSERT_TRUE(FitTangentArcsToFile(job.paths.ArcFitFile, pts, 0.001));
+  test::TempDir out;
+  {
+    ArcFitWorkFile work(job.paths.ArcFitFile);
+    TextPathWriter line(out.File("line"));
+    // A longer block first: the file must hold only the last block afterwards.
+    std::vector<CurvePoint> longer = pts;
+    for (int i = 30; i < 60; ++i) longer.push_back({std::cos(i * 0.1), std::sin(i * 0.1)});
+    ASSERT_TRUE(work.FitInto(longer, 0.001, line));
+    ASSERT_TRUE(work.FitInto(pts, 0.001, line));
+  }
   auto expect = FitTangentArcs(pts, 0.001);
   TextPathReader in(job.paths.ArcFitFile);
   TextPathRecord r;
@@ -148,7 +157,9 @@ TEST_F(TextPathFileTest, ArcFitFileHoldsTheFittedRecords) {
     ++n;
   }
   EXPECT_EQ(n, expect.size());
-  EXPECT_FALSE(FitTangentArcsToFile(dir.File("no/such/folder/QMARCFIT.TMP"), pts, 0.001));
+  ArcFitWorkFile nowhere(dir.File("no/such/folder/QMARCFIT.TMP"));
+  TextPathWriter line(out.File("line2"));
+  EXPECT_FALSE(nowhere.FitInto(pts, 0.001, line));
 }
 
 }  // namespace
