@@ -109,13 +109,13 @@ TEST(GenTpathDlg, OkWritesTheToolPathOrStaysOpenWhenRefused) {
 
 TEST(GenTpathDlg, SerialModeOnlyCollectsTheSettings) {
   StageJob s;
-  s.job.settings.TLCR = "95";
+  s.job.settings.TLCR = "185";
   TGenTpathDlg dlg(s.job);
   dlg.SetSerialMode(true);
   dlg.show();
   dlg.accept();
   EXPECT_EQ(dlg.result(), QDialog::Accepted);
-  EXPECT_EQ(s.job.settings.TLCR, "60.0");  // a cone's tip angle outside (0, 90)
+  EXPECT_EQ(s.job.settings.TLCR, "60.0");  // no cone has a tip angle of 180 or more
   EXPECT_FALSE(test::FileExists(s.job.paths.CLFileName));
   EXPECT_TRUE(s.ui.messages.empty());
 }

@@ -53,9 +53,10 @@ void ApplyToolShape(EngravingSettings& s) {
   if (s.TSHAPE == ShapeCone && (angle > 179.99 || angle <= diameter)) s.TLCR = "60.0000";
 }
 
+// Only an angle no cone can have is replaced: 90 and 120 degree V-bits are everyday engraving tools.
 void ApplyToolPathOk(EngravingSettings& s) {
   double angle = FieldValue(s.TLCR);
-  if (s.TSHAPE == ShapeCone && (angle <= 0 || angle >= 90)) s.TLCR = "60.0";
+  if (s.TSHAPE == ShapeCone && (angle <= 0 || angle >= 180)) s.TLCR = "60.0";
 }
 
 }  // namespace quill

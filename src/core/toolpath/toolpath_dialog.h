@@ -28,7 +28,7 @@ const char* ToolAngleCaption(int toolShape);
 // above 179.99, or not above the tool diameter, goes back to "60.0000".
 void ApplyToolShape(EngravingSettings& s);
 
-// OK of the dialog: a cone's tip angle outside (0, 90) becomes "60.0".
+// OK of the dialog: a cone's tip angle outside (0, 180) becomes "60.0".
 void ApplyToolPathOk(EngravingSettings& s);
 
 }  // namespace quill

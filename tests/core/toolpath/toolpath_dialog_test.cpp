@@ -53,17 +53,19 @@ TEST(ToolPathDialog, ToolShapeKeepsTheAngleFieldSensible) {
   EXPECT_EQ(s.TLCR, "179.99");
 }
 
-TEST(ToolPathDialog, OkKeepsAConeTipAngleBelowNinety) {
+TEST(ToolPathDialog, OkKeepsEveryRealConeTipAngle) {
   EngravingSettings s;
   s.TSHAPE = ShapeCone;
-  for (const char* angle : {"0", "-5", "90", "120"}) {
+  for (const char* angle : {"0", "-5", "180", "200"}) {
     s.TLCR = angle;
     ApplyToolPathOk(s);
     EXPECT_EQ(s.TLCR, "60.0") << angle;
   }
-  s.TLCR = "89.9";
-  ApplyToolPathOk(s);
-  EXPECT_EQ(s.TLCR, "89.9");
+  for (const char* angle : {"89.9", "90", "120", "179.9"}) {  // common V-bits stay as typed
+    s.TLCR = angle;
+    ApplyToolPathOk(s);
+    EXPECT_EQ(s.TLCR, angle);
+  }
   s.TSHAPE = ShapeFlat;
   s.TLCR = "0";
   ApplyToolPathOk(s);
