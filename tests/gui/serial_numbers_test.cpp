@@ -80,8 +80,8 @@ TEST_F(SerialNumbersTest, OkEngravesEveryNumberAndMovesTheStartOn) {
   EXPECT_EQ(std::count(cl.begin(), cl.end(), "900 G04 P1"), 3);
   EXPECT_EQ(cl.back(), "-999");
   EXPECT_FALSE(dialog.isVisible());
-  EXPECT_EQ(job.settings.SNUMSTART, "10");
-  EXPECT_EQ(Spin("SNUMSTART")->value(), 10);
+  EXPECT_EQ(job.settings.SNUMSTART, "11");
+  EXPECT_EQ(Spin("SNUMSTART")->value(), 11);
 }
 
 TEST_F(SerialNumbersTest, OptionsTheProjectDoesNotKeep) {

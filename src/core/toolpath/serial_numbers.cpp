@@ -107,7 +107,8 @@ bool RunSerialNumbers(Job& job, const SerialRunOptions& run, const ToolPathOptio
   if (!ReadSerialRange(job, r)) return false;
   const EngravingSettings& s = job.settings;
   bool ok = true;
-  for (long long n = r.start; ok && n <= r.end; n += r.increment) {
+  long long n = r.start;
+  for (; ok && n <= r.end; n += r.increment) {
     std::string label = s.SNUMPREFIX + SerialNumberText(n, r.width, s.SNUMIPAD) + s.SNUMSUFFIX;
     ok = EngraveNumber(job, run, toolPath, generateTextPath, plugins, n == r.start, label);
   }
@@ -117,7 +118,8 @@ bool RunSerialNumbers(Job& job, const SerialRunOptions& run, const ToolPathOptio
     job.flags.ToolPathCreated = false;
     return false;
   }
-  if (run.updateEndNumber) job.settings.SNUMSTART = job.settings.SNUMEND;
+  // The next run starts after the last number engraved, so no plate gets a number twice.
+  if (run.updateEndNumber) job.settings.SNUMSTART = std::to_string(n);
   return true;
 }
 

@@ -33,7 +33,7 @@ std::string SerialNumberText(long long n, int width, int padding);
 // Runs SNUMSTART to SNUMEND by SNUMINC (when the end is not above the start: the start and one more):
 // per number the editor text becomes prefix + number + suffix, an optional "900 (...)" comment, the
 // text path, the tool path appended, "901 Reset Home" and the between-numbers lines; "-999" closes
-// the file.  With updateEndNumber, SNUMSTART takes the dialog's end number afterwards.  False when
+// the file.  With updateEndNumber, SNUMSTART becomes the number after the last one engraved.  False when
 // the numbers are refused or a stage failed (the file is closed and ToolPathCreated left clear).
 bool RunSerialNumbers(Job& job, const SerialRunOptions& run, const ToolPathOptions& toolPath,
                       const TextPathGenerator& generateTextPath, const ToolPathPlugins& plugins = {});

@@ -64,7 +64,7 @@ TEST_F(SerialRunTest, EngravesEveryNumberIntoOneFile) {
   EXPECT_EQ(Count("-999"), 1);
   EXPECT_EQ(Count("5 0.0000000000000000"), 3);
   EXPECT_EQ(job.text, std::vector<std::string>{"SN010"});
-  EXPECT_EQ(job.settings.SNUMSTART, "10");
+  EXPECT_EQ(job.settings.SNUMSTART, "11");  // the next plate, not the last one again
   EXPECT_TRUE(job.flags.ToolPathCreated);
   EXPECT_TRUE(ui.messages.empty());
 }
