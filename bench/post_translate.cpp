@@ -13,6 +13,8 @@
 #include "records/cl_record.h"
 #include "ui/batch_ui.h"
 
+#include "bench_support.h"
+
 namespace {
 
 using namespace quill;
@@ -49,12 +51,6 @@ std::string ClFile(long n) {
   return path;
 }
 
-long PeakKb() {
-  rusage u{};
-  getrusage(RUSAGE_SELF, &u);
-  return u.ru_maxrss;
-}
-
 void Post(benchmark::State& state, int arcType) {
   const long records = state.range(0);
   const std::string cl = ClFile(records), nc = BenchDir() + "/OUT.TAP";
@@ -62,14 +58,14 @@ void Post(benchmark::State& state, int arcType) {
   job.machine.SEQOUT = false;
   job.machine.ARCTYPE = arcType;
   BatchUi ui(stderr);
-  long before = PeakKb();
+  long before = bench::PeakResidentKb();
   for (auto _ : state) {
     PostResult r = TranslateClFile(ui, cl, nc, job);
     if (!r.ok) state.SkipWithError("the run failed");
   }
   state.counters["records/s"] =
       benchmark::Counter(static_cast<double>(records), benchmark::Counter::kIsIterationInvariantRate);
-  state.counters["peak_growth_kB"] = static_cast<double>(PeakKb() - before);
+  state.counters["peak_growth_kB"] = static_cast<double>(bench::PeakResidentKb() - before);
   state.counters["nc_MB"] = static_cast<double>(std::filesystem::file_size(nc)) / 1e6;
 }
 

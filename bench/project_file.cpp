@@ -15,54 +15,40 @@
 #include "project/project_writer.h"
 #include "records/artwork_record.h"
 #include "ui/batch_ui.h"
+#include "bench_support.h"
 
 namespace quill {
 namespace {
 
 constexpr long kArtRecords = 200000;
 
-long MaxRssKb() {
-  rusage u{};
-  getrusage(RUSAGE_SELF, &u);
-  return u.ru_maxrss;
-}
-
-struct BenchJob {
-  BenchJob() : job(ui) {
-    std::string tmpl = (std::filesystem::temp_directory_path() / "quillbench.XXXXXX").string();
-    dir = mkdtemp(tmpl.data()) ? tmpl : ".";
-    BuildWorkFilePaths(job.paths, dir + "/", dir + "/");
+// A job with 200,000 artwork records and a text as long as the per-character table.
+struct BigJob : bench::BenchJob {
+  BigJob() {
     ArtWriter art(job.paths.ArtFileName, false);
     for (long i = 0; i < kArtRecords; ++i) art.Line(i * 0.01, 0.5, i * 0.01 + 0.01, 0.75);
     job.flags.ArtworkPresent = true;
     job.text.assign(32, std::string(62, 'W'));  // 32 lines: 2,046 characters with the line breaks
     TakeCharacterCount(job);
   }
-  ~BenchJob() {
-    std::error_code ec;
-    std::filesystem::remove_all(dir, ec);
-  }
   std::string Project() const { return dir + "/BIG.QLM"; }
-  std::string dir;
-  BatchUi ui;
-  Job job;
 };
 
 void BM_WriteProject(benchmark::State& state) {
-  BenchJob b;
-  long before = MaxRssKb();
+  BigJob b;
+  long before = bench::PeakResidentKb();
   for (auto _ : state) WriteProject(b.job, b.Project());
-  state.counters["rss_growth_kb"] = static_cast<double>(MaxRssKb() - before);
+  state.counters["rss_growth_kb"] = static_cast<double>(bench::PeakResidentKb() - before);
   state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(std::filesystem::file_size(b.Project())));
 }
 BENCHMARK(BM_WriteProject)->Unit(benchmark::kMillisecond);
 
 void BM_ReadProject(benchmark::State& state) {
-  BenchJob b;
+  BigJob b;
   WriteProject(b.job, b.Project());
-  long before = MaxRssKb();
+  long before = bench::PeakResidentKb();
   for (auto _ : state) ReadProject(b.job, b.Project());
-  state.counters["rss_growth_kb"] = static_cast<double>(MaxRssKb() - before);
+  state.counters["rss_growth_kb"] = static_cast<double>(bench::PeakResidentKb() - before);
   state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(std::filesystem::file_size(b.Project())));
 }
 BENCHMARK(BM_ReadProject)->Unit(benchmark::kMillisecond);

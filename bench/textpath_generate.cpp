@@ -8,7 +8,7 @@
 
 #include "job/job.h"
 #include "textpath/generate_text_path.h"
-#include "ui/batch_ui.h"
+#include "bench_support.h"
 
 namespace {
 
@@ -24,11 +24,8 @@ std::vector<std::string> SampleText() {
 }
 
 void Layout(benchmark::State& state, bool trueType, bool fitArcs) {
-  std::string home = (std::filesystem::temp_directory_path() / "quill-bench-textpath/").string();
-  std::filesystem::create_directories(home);
-  quill::BatchUi ui(stderr);
-  quill::Job job(ui);
-  quill::BuildWorkFilePaths(job.paths, home, std::string(QUILL_BINARY_DIR) + "/data/");
+  quill::bench::BenchJob b;
+  quill::Job& job = b.job;
   job.text = SampleText();
   job.settings.BFONTTYPE = trueType ? 1 : 0;
   job.settings.FONTNAME = "Liberation Sans";
@@ -42,7 +39,6 @@ void Layout(benchmark::State& state, bool trueType, bool fitArcs) {
   state.counters["chars/s"] = benchmark::Counter(10000.0 * static_cast<double>(state.iterations()),
                                                  benchmark::Counter::kIsRate);
   state.counters["QMBF bytes"] = static_cast<double>(std::filesystem::file_size(job.paths.TextPathFileName));
-  std::filesystem::remove_all(home);
 }
 
 void BM_SimplexLines(benchmark::State& s) { Layout(s, false, false); }

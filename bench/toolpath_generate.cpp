@@ -15,33 +15,13 @@
 #include "toolpath/cl_statistics.h"
 #include "toolpath/generate_toolpath.h"
 #include "ui/batch_ui.h"
+#include "bench_support.h"
 
 namespace quill {
 namespace {
 
-// The largest resident size of the process so far.
-long PeakKb() {
-  rusage usage{};
-  getrusage(RUSAGE_SELF, &usage);
-  return usage.ru_maxrss;
-}
-
-// A job whose home is a folder of its own, removed afterwards.
-struct BenchJob {
-  BenchJob() : job(ui) {
-    auto home = std::filesystem::temp_directory_path() / ("quill-toolpath-" + std::to_string(getpid()));
-    std::filesystem::create_directories(home);
-    dir = home.string();
-    BuildWorkFilePaths(job.paths, dir + "/", dir + "/");
-  }
-  ~BenchJob() {
-    std::error_code ec;
-    std::filesystem::remove_all(dir, ec);
-  }
-  std::string dir;
-  BatchUi ui;
-  Job job;
-};
+using bench::BenchJob;
+using bench::PeakResidentKb;
 
 // One character as the layout writes it: marks, box, a move, three strokes and two arcs.
 void WriteCharacter(TextPathWriter& out, int i) {
@@ -66,9 +46,9 @@ void BM_TextToolPath(benchmark::State& state) {
   }
   b.job.flags.TextPathGenerated = true;
   GenerateToolPath(b.job, {}, false);
-  long rss = PeakKb();
+  long rss = PeakResidentKb();
   for (auto _ : state) GenerateToolPath(b.job, {}, false);
-  state.counters["rss_growth_kb"] = static_cast<double>(PeakKb() - rss);
+  state.counters["rss_growth_kb"] = static_cast<double>(PeakResidentKb() - rss);
   state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 BENCHMARK(BM_TextToolPath)->Arg(10000)->Unit(benchmark::kMillisecond);
@@ -91,9 +71,9 @@ void BM_ArtworkToolPath(benchmark::State& state) {
   b.job.flags.ArtworkPresent = true;
   ToolPathOptions artwork{ToolPathSource::ArtworkOnly};
   GenerateToolPath(b.job, artwork, false);
-  long rss = PeakKb();
+  long rss = PeakResidentKb();
   for (auto _ : state) GenerateToolPath(b.job, artwork, false);
-  state.counters["rss_growth_kb"] = static_cast<double>(PeakKb() - rss);
+  state.counters["rss_growth_kb"] = static_cast<double>(PeakResidentKb() - rss);
   state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 BENCHMARK(BM_ArtworkToolPath)->Arg(200000)->Unit(benchmark::kMillisecond);
