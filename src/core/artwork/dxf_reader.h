@@ -38,8 +38,8 @@ struct DxfReader {
   bool arcFit = false;      // curves become tangent arcs instead of lines
   double tolerance = 0.005;
   std::array<long, DxfCounterCount> counts{};
-  long entitiesInBlocks = 0;  // guards against inserts that multiply without end
-  long maxEntitiesInBlocks = 0;
+  long blockWork = 0;  // entities read in blocks and records they wrote: inserts that multiply are cut short
+  long maxBlockWork = 0;
   bool insertLimitShown = false;
   DxfEntity entity;  // the entity being converted
 

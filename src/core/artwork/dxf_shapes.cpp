@@ -58,7 +58,7 @@ void ConvertStretchedArc(DxfReader& r, const DxfEntity& e, const DxfPoint& centr
 bool EnterBlock(DxfReader& r, const std::string& block, InsertTransform t, bool aboutBase, bool more,
                 std::string& name) {
   if (r.in.Depth() >= MaxInsertDepth) return more;
-  if (r.entitiesInBlocks >= r.maxEntitiesInBlocks) {
+  if (r.blockWork >= r.maxBlockWork) {
     if (!r.insertLimitShown) r.status.Message("Too Many Inserted Entities, Drawing will be incomplete");
     r.insertLimitShown = true;
     return more;

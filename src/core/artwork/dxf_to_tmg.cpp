@@ -91,9 +91,12 @@ void ConvertEntities(DxfReader& r) {
       more = true;
       continue;
     }
-    if (r.in.Depth() > 0) ++r.entitiesInBlocks;
     if (n % 4096 == 0) r.job.ui.Pump();
+    bool inBlock = r.in.Depth() > 0;
+    long written = r.tmg.Count();
     more = ConverterFor(name)(r, name);
+    // A curve in a block may write thousands of records each time the block is inserted.
+    if (inBlock) r.blockWork += 1 + (r.tmg.Count() - written);
   }
 }
 
@@ -105,7 +108,7 @@ int DxfToTmg(Job& job, const std::string& dxfName, const std::string& tmgName, c
   DxfReader r(job, status, tmg);
   r.arcFit = how.arcFit;
   r.tolerance = how.tolerance;
-  r.maxEntitiesInBlocks = how.maxEntitiesInBlocks;
+  r.maxBlockWork = how.maxBlockWork;
   r.layerSelection = LayerSelection(how.layers);
   if (!r.in.OpenDrawing(dxfName)) return DxfCannotOpen;
   status.Begin(dxfName);

@@ -22,9 +22,10 @@ struct DxfConversion {
   std::string layers = "*";  // "*" every layer, else the one layer of that number
   bool arcFit = false;       // curves as tangent arcs rather than lines
   double tolerance = 0.005;  // the arc fitter's tolerance and the curves' sampling step
-  // Blocks that insert blocks multiply their entities; past this many converted from blocks, further
-  // inserts are left out, so no drawing can keep the import busy for ever.
-  long maxEntitiesInBlocks = 1'000'000;
+  // Blocks inserted many times, or inserting blocks themselves, multiply what they hold; past this many
+  // entities read in blocks and records written from them, further inserts are left out, so no small
+  // drawing can keep the import busy for hours or fill the disk.
+  long maxBlockWork = 1'000'000;
 };
 
 int DxfToTmg(Job& job, const std::string& dxfName, const std::string& tmgName, const DxfConversion& how,

@@ -169,10 +169,28 @@ TEST_F(DxfTest, InsertsThatMultiplyWithoutEndAreCutShort) {
   for (int i = 0; i < 50; ++i) d(0, "INSERT")(2, "MANY").Point(10, i, 0);
   d(0, "ENDBLK").End().Begin("ENTITIES")(0, "INSERT")(2, "MANY").Point(10, 0, 0).Line(0, 0, 9, 9).End();
   DxfConversion how;
-  how.maxEntitiesInBlocks = 2000;  // 50 to the fifth would take all day
+  how.maxBlockWork = 2000;  // 50 to the fifth would take all day
   auto tmg = Convert(d.str(), how);
   EXPECT_EQ(code, DxfDone);
   EXPECT_LT(tmg.size(), 2000u);
+  ExpectTmg(tmg.back(), TmgLine, {0, 0, 0, 9, 9});
+  EXPECT_TRUE(Listed("Too Many Inserted Entities, Drawing will be incomplete"));
+}
+
+TEST_F(DxfTest, ABlockCurveInsertedOverAndOverIsCutShortByWhatItWrites) {
+  // One spline of a hundred points, inserted 300 times: a small file of this kind once wrote gigabytes.
+  DxfGroups d;
+  d.Begin("BLOCKS")(0, "BLOCK")(2, "S").Point(10, 0, 0)(0, "SPLINE")(71, "3");
+  for (int i = 0; i < 100; ++i) d.Point(10, i, i % 2);
+  d(0, "ENDBLK").End().Begin("ENTITIES");
+  for (int i = 0; i < 300; ++i) d(0, "INSERT")(2, "S").Point(10, 0, 3.0 * i);
+  d.Line(0, 0, 9, 9).End();
+  DxfConversion how;
+  how.maxBlockWork = 20'000;
+  auto tmg = Convert(d.str(), how);
+  EXPECT_EQ(code, DxfDone);
+  EXPECT_GT(tmg.size(), 20'000u);
+  EXPECT_LT(tmg.size(), 20'000u + 100 * 64);  // at most one more insert's curve past the limit
   ExpectTmg(tmg.back(), TmgLine, {0, 0, 0, 9, 9});
   EXPECT_TRUE(Listed("Too Many Inserted Entities, Drawing will be incomplete"));
 }
