@@ -1,6 +1,10 @@
 // Texts of a drawing: their "%%" sequences and the settings they are engraved with.
 #include "artwork/dxf_text.h"
 
+#include <algorithm>
+#include <cmath>
+
+#include "artwork/import_artwork.h"
 #include "dxf_fixture.h"
 
 namespace quill {
@@ -78,6 +82,24 @@ TEST_F(DxfTextTest, AMissingFontIsReportedOnceNotForEveryText) {
   Convert(Drawing(d));
   EXPECT_EQ(ui.messages.size(), 1u);
   EXPECT_EQ(status.counters[static_cast<int>(DxfCounter::Text)], 5);
+}
+
+TEST_F(DxfTextTest, TheDegreeSignIsEngravedInTheFontDxftxtChooses) {
+  TextProject("SIMPLEX.QXF");
+  auto arcsAtDegreeHeight = [&](const std::string& text) {
+    DxfGroups d;
+    d(0, "TEXT")(8, "0").Point(10, 0, 0)(40, 1.0)(1, text);
+    DxfImportOptions options;
+    EXPECT_EQ(ImportArtwork(job, Input("t.dxf", Drawing(d)), options).status, ImportResult::Done);
+    auto art = Artwork();
+    // The font's degree sign is a small circle, two clockwise halves, at the top of the letters.
+    return std::count_if(art.begin(), art.end(), [](const ArtRecord& r) {
+      return r.kind == ArtArcCw && std::fabs(r.v[1] - 0.85) < 1e-6 && std::fabs(r.v[2] - 0.15) < 1e-6;
+    });
+  };
+  EXPECT_EQ(arcsAtDegreeHeight("50"), 0);
+  EXPECT_EQ(arcsAtDegreeHeight("50%%d"), 2);
+  EXPECT_EQ(arcsAtDegreeHeight("50%%D"), 0);  // upper case is not the degree sign
 }
 
 TEST_F(DxfTextTest, TextsInABlockTurnAndGrowWithTheirInsert) {

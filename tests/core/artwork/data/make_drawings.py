@@ -1,7 +1,8 @@
 """Writes the drawings the DXF import tests read, with ezdxf, into the folder given as the argument.
 
 common_R12.dxf / common_R2000.dxf: the same entities in both forms (lines, points, circles, arcs, faces,
-a solid, a trace, a bulged closed polyline, a block inserted scaled and turned, a nested insert).
+a solid, a trace, a bulged closed polyline, a block inserted scaled and turned, a nested insert, a text with
+a degree sign in model space and a text in the block).
 curves_R2000.dxf: LWPOLYLINE with bulges, SPLINE by control points and by fit points.
 fitted_R12.dxf: a spline-fit POLYLINE (frame control points only).
 dimension_R2000.dxf: a rendered linear dimension (its *D block).
@@ -32,6 +33,8 @@ def common(version):
     block = doc.blocks.new("B", base_point=(1, 1))
     block.add_line((2, 1), (3, 1))
     block.add_blockref("INNER", (1, 1), dxfattribs={"rotation": 90})
+    block.add_text("B", dxfattribs={"height": 0.25, "insert": (1, 1)})
+    msp.add_text("50%%d", dxfattribs={"height": 0.5, "insert": (0, -3)})
     msp.add_blockref("B", (10, 0), dxfattribs={"xscale": 2, "yscale": 2, "rotation": 90})
     doc.saveas(f"{out}/common_{version}.dxf")
 
