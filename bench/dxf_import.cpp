@@ -5,8 +5,6 @@
 // The drawing is made once by bench/make_dxf_bench.py (python3-ezdxf) into the build folder; set
 // QUILL_DXF_BENCH to use another file (its ezdxf figure is then not known).
 #include <benchmark/benchmark.h>
-#include <sys/resource.h>
-#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -15,17 +13,10 @@
 
 #include "artwork/dxf_status.h"
 #include "artwork/dxf_to_tmg.h"
-#include "job/job.h"
-#include "ui/batch_ui.h"
+#include "bench_support.h"
 
 namespace quill {
 namespace {
-
-long PeakKb() {
-  rusage usage{};
-  getrusage(RUSAGE_SELF, &usage);
-  return usage.ru_maxrss;
-}
 
 struct Drawing {
   std::string path;
@@ -61,28 +52,24 @@ void Convert(benchmark::State& state, bool arcFit, bool engraveTexts) {
     state.SkipWithError("no drawing: python3-ezdxf is needed to write it");
     return;
   }
-  auto home = std::filesystem::temp_directory_path() / ("quill-dxf-" + std::to_string(getpid()));
-  std::filesystem::create_directories(home);
-  BatchUi ui;
-  Job job(ui);
-  BuildWorkFilePaths(job.paths, home.string() + "/", home.string() + "/");
+  bench::BenchJob bench;
+  Job& job = bench.job;
   if (!engraveTexts) {
     job.settings.BFONTTYPE = 0;
     job.paths.EngraveFontFile = "NOFONT.QXF";
   }
   DxfConversion how;
   how.arcFit = arcFit;
-  long before = PeakKb();
+  long before = bench::PeakResidentKb();
   for (auto _ : state) {
-    UiDxfStatus status(ui);
-    benchmark::DoNotOptimize(DxfToTmg(job, drawing.path, home.string() + "/DXFTMP.TMG", how, status));
+    UiDxfStatus status(bench.ui);
+    benchmark::DoNotOptimize(DxfToTmg(job, drawing.path, bench.dir + "/DXFTMP.TMG", how, status));
   }
-  state.counters["rss_growth_kb"] = static_cast<double>(PeakKb() - before);
+  state.counters["rss_growth_kb"] = static_cast<double>(bench::PeakResidentKb() - before);
   state.counters["mb_per_s"] = benchmark::Counter(
       static_cast<double>(std::filesystem::file_size(drawing.path)) / 1e6 * static_cast<double>(state.iterations()),
       benchmark::Counter::kIsRate);
   if (drawing.ezdxfSeconds > 0) state.counters["ezdxf_s"] = drawing.ezdxfSeconds;
-  std::filesystem::remove_all(home);
 }
 
 void BM_DxfToTmg(benchmark::State& state) {
