@@ -3,6 +3,8 @@
 
 #include <cstring>
 #include <filesystem>
+#include <map>
+#include <sstream>
 
 #include "test_support.h"
 
@@ -87,6 +89,57 @@ TEST(Render, PicturesInEveryFormat) {
   ASSERT_EQ(c.Render({"ART.QLM", "-o", "pic.EMF", "--size", "800x600"}).exitCode, 0);
   ExpectMetafile(test::ReadFile(c.cwd.File("pic.EMF")), 800);
   EXPECT_FALSE(test::FileExists(c.home.File("QUILLART.TMP")));  // the work files went with the close
+}
+
+// The box of every polyline point an SVG picture draws, by stroke colour.
+struct Box {
+  double x0 = 1e9, y0 = 1e9, x1 = -1e9, y1 = -1e9;
+  int points = 0;
+};
+std::map<std::string, Box> StrokeBoxes(const std::string& svg) {
+  std::map<std::string, Box> boxes;
+  for (size_t g = svg.find("<g "); g != std::string::npos; g = svg.find("<g ", g + 1)) {
+    size_t stroke = svg.find("stroke=\"", g), head = svg.find('>', g), close = svg.find("</g>", g);
+    if (stroke > head || close == std::string::npos) continue;
+    Box& b = boxes[svg.substr(stroke + 8, 7)];
+    for (size_t p = svg.find("points=\"", head); p < close; p = svg.find("points=\"", p + 1)) {
+      std::istringstream in(svg.substr(p + 8, svg.find('"', p + 8) - p - 8));
+      double x, y;
+      char comma;
+      while (in >> x >> comma >> y) {
+        b.x0 = std::min(b.x0, x), b.x1 = std::max(b.x1, x), b.y0 = std::min(b.y0, y), b.y1 = std::max(b.y1, y);
+        ++b.points;
+      }
+    }
+  }
+  return boxes;
+}
+
+// Each bundled sample comes out framed: its text path (green) and tool path (gray) fill most of the
+// picture's width and stay inside it; the other formats are written too.
+TEST(Render, BundledSamplesAreFramedInTheirPictures) {
+  for (const char* name : {"SAMPLE", "ARC", "CURVE", "TRUETYPE"}) {
+    RenderCase c;
+    std::string project = std::string(name) + ".QLM";
+    std::filesystem::copy_file(test::SourceDir() + "/data/samples/" + project, c.cwd.File(project));
+    ASSERT_EQ(c.Render({project, "-o", "pic.svg", "--size", "1024x768"}).exitCode, 0) << name;
+    auto boxes = StrokeBoxes(test::ReadFile(c.cwd.File("pic.svg")));
+    for (const char* colour : {"#008000", "#808080"}) {
+      const Box& b = boxes[colour];
+      ASSERT_GT(b.points, 20) << name << " " << colour;
+      EXPECT_GE(b.x0, 0) << name << " " << colour;
+      EXPECT_LE(b.x1, 1024) << name << " " << colour;
+      EXPECT_GE(b.y0, 0) << name << " " << colour;
+      EXPECT_LE(b.y1, 768) << name << " " << colour;
+      EXPECT_GT(b.x1 - b.x0, 0.75 * 1024) << name << " " << colour;
+    }
+    ASSERT_EQ(c.Render({project, "-o", "pic.png"}).exitCode, 0) << name;
+    EXPECT_EQ(test::ReadFile(c.cwd.File("pic.png")).substr(1, 3), "PNG") << name;
+    ASSERT_EQ(c.Render({project, "-o", "pic.pdf"}).exitCode, 0) << name;
+    EXPECT_EQ(test::ReadFile(c.cwd.File("pic.pdf")).substr(0, 5), "%PDF-") << name;
+    ASSERT_EQ(c.Render({project, "-o", "pic.emf"}).exitCode, 0) << name;
+    ExpectMetafile(test::ReadFile(c.cwd.File("pic.emf")), 1024);
+  }
 }
 
 TEST(Render, BadUsageAndUnreadableProjects) {

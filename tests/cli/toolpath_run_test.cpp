@@ -51,7 +51,9 @@ std::vector<ClRecord> RunAndRead(const std::string& qlm, std::string& err) {
     recs.push_back(rec);
   }
   EXPECT_FALSE(lines.empty()) << err;
-  if (!lines.empty()) EXPECT_EQ(lines.back(), "-999");
+  if (!lines.empty()) {
+    EXPECT_EQ(lines.back(), "-999");
+  }
   return recs;
 }
 
@@ -74,7 +76,9 @@ TEST(ToolPathRun, ProjectArtworkIsCutAtTheProjectsDepthAndFeeds) {
   EXPECT_DOUBLE_EQ(recs[6].Z, 0.2);
   // Every move keeps to the clearance plane or the cutting depth.
   for (const auto& r : recs) {
-    if (r.code >= ClRapid && r.code <= ClArcCcw) EXPECT_TRUE(r.Z == 0.2 || r.Z == -0.02) << r.code;
+    if (r.code >= ClRapid && r.code <= ClArcCcw) {
+      EXPECT_TRUE(r.Z == 0.2 || r.Z == -0.02) << r.code;
+    }
   }
 }
 
@@ -84,7 +88,9 @@ void ExpectEngraving(const std::vector<ClRecord>& recs, const std::string& sampl
   const ClRecord* last = nullptr;
   long cuts = 0;
   for (const auto& r : recs) {
-    if (r.code == ClRapid) EXPECT_TRUE(r.Z == 0.2 && r.F == 0) << sample;
+    if (r.code == ClRapid) {
+      EXPECT_TRUE(r.Z == 0.2 && r.F == 0) << sample;
+    }
     if (r.code == ClFeed && r.F == 3.0) {
       ASSERT_TRUE(last && last->code == ClRapid) << sample;
       EXPECT_TRUE(r.X == last->X && r.Y == last->Y && r.Z == -0.02) << sample;
