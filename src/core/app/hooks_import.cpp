@@ -18,7 +18,7 @@ StageStatus ImportDxfArgument(Job& job, const std::string& path) {
     for (const std::string& line : status.messages) job.ui.Status(StatusChannel::General, line);
     return StageStatus::Failed;
   }
-  ConvertTextPathToArtwork(job);
+  if (result.texts > 0) ConvertTextPathToArtwork(job);
   return StageStatus::Done;
 }
 

@@ -10,6 +10,31 @@
 
 namespace quill {
 
+namespace {
+
+// Passes the status on and keeps how many texts the drawing had engraved: only then is the text path
+// the drawing's to turn into artwork.
+class TextTally : public DxfStatus {
+ public:
+  explicit TextTally(DxfStatus& shown) : shown_(shown) {}
+  void Begin(const std::string& fileName) override { shown_.Begin(fileName); }
+  void Version(const std::string& shown) override { shown_.Version(shown); }
+  void Operation(const std::string& text) override { shown_.Operation(text); }
+  void Message(const std::string& text) override { shown_.Message(text); }
+  void Counter(DxfCounter which, long value) override {
+    if (which == DxfCounter::Text) texts = value;
+    shown_.Counter(which, value);
+  }
+  void Finished() override { shown_.Finished(); }
+
+  long texts = 0;
+
+ private:
+  DxfStatus& shown_;
+};
+
+}  // namespace
+
 ImportResult ImportDxf(Job& job, const std::string& fileName, bool silent, DxfImportOptions& options,
                        const DxfImportWindows& windows) {
   if (!silent && windows.options && !windows.options(options)) return {ImportResult::Cancelled};
@@ -18,7 +43,7 @@ ImportResult ImportDxf(Job& job, const std::string& fileName, bool silent, DxfIm
   how.tolerance = TextToDouble(job.ui, options.CUTTOL);
   BusyScope busy(job.ui);
   UiDxfStatus uiStatus(job.ui);
-  DxfStatus& status = windows.status ? *windows.status : uiStatus;
+  TextTally status(windows.status ? *windows.status : uiStatus);
   ScratchFolder scratch;
   std::string tmg = scratch.File("DXFTMP.TMG");
   int code = tmg.empty() ? DxfCannotCreate : DxfToTmg(job, fileName, tmg, how, status);
@@ -27,6 +52,7 @@ ImportResult ImportDxf(Job& job, const std::string& fileName, bool silent, DxfIm
   }
   ImportResult result = ImportTmg(job, tmg, options.CBReplace);
   result.dxfCode = code;
+  result.texts = status.texts;
   return result;
 }
 

@@ -23,7 +23,8 @@ ImportResult ImportArtwork(Job& job, const std::string& fileName, DxfImportOptio
     case ArtworkFormat::Tmg: result = ImportTmg(job, fileName, replaceTmg); break;
     case ArtworkFormat::Dxf:
       result = ImportDxf(job, fileName, false, dxfOptions, windows);
-      if (result.status == ImportResult::Done) ConvertTextPathToArtwork(job);
+      // A drawing without texts leaves the operator's own text path alone.
+      if (result.status == ImportResult::Done && result.texts > 0) ConvertTextPathToArtwork(job);
       break;
     case ArtworkFormat::Hpgl: result = ImportHpgl(job, fileName); break;
   }

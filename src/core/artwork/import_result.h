@@ -16,6 +16,7 @@ struct ImportResult {
   Status status = Done;
   long records = 0;  // artwork records written
   int dxfCode = 0;   // DXF imports: the conversion's result code
+  long texts = 0;    // DXF imports: the drawing's texts laid out into the text path
 };
 
 // A plain file that can be read: devices and pipes are refused, they may never end.

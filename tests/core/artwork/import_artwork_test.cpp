@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "dxf_fixture.h"
+#include "textpath/generate_text_path.h"
 
 namespace quill {
 namespace {
@@ -36,6 +37,17 @@ TEST_F(ImportArtworkTest, DrawingTextsBecomeArtworkAfterTheGeometry) {
   ASSERT_GT(art.size(), 2u);
   ExpectRecord(art[0], ArtLine, {0, 0, 1, 0});
   EXPECT_EQ(art[1].kind, ArtMove);  // the letter's strokes follow
+}
+
+TEST_F(ImportArtworkTest, ADrawingWithoutTextsLeavesTheOperatorsTextPath) {
+  job.text = {"AB"};
+  ASSERT_EQ(GenerateTextPath(job, false), TextPathOutcome::Generated);
+  job.flags.TextPathGenerated = true;
+  ImportResult r = ImportArtwork(job, Input("plate.dxf", Drawing(DxfGroups().Line(0, 0, 1, 0))), options);
+  EXPECT_EQ(r.status, ImportResult::Done);
+  EXPECT_EQ(r.texts, 0);
+  EXPECT_TRUE(job.flags.TextPathGenerated);
+  EXPECT_EQ(Artwork().size(), 1u);
 }
 
 TEST_F(ImportArtworkTest, TmgIsAppendedAndHpglReplaces) {
