@@ -2,9 +2,11 @@
 
 #include <spawn.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <thread>
 
 #include "ui/ui.h"
 
@@ -42,6 +44,14 @@ int Spawn(const std::string& program, const std::vector<std::string>& args, cons
   pid_t pid;
   int err = posix_spawnp(&pid, program.c_str(), &actions, nullptr, argv.data(), environ);
   posix_spawn_file_actions_destroy(&actions);
+  // The program runs on its own; a waiter collects it when it ends, so no finished verifier or viewer
+  // lingers in the process table while the program stays open.
+  if (err == 0) {
+    std::thread([pid] {
+      while (waitpid(pid, nullptr, 0) < 0 && errno == EINTR) {
+      }
+    }).detach();
+  }
   return err;
 }
 

@@ -20,6 +20,21 @@ TEST(RunExternal, StartsAProgramInItsFolder) {
   EXPECT_TRUE(test::FileExists(dir.File("marker")));
 }
 
+// A started program that ends is collected, not left behind as a zombie while the program runs on.
+TEST(RunExternal, AFinishedProgramIsCollected) {
+  TestUi ui;
+  test::TempDir dir;
+  ASSERT_GT(RunExternal(ui, "/bin/sh", {"-c", "echo $$ > pid"}, dir.path()), 32);
+  std::string pid;
+  for (int i = 0; i < 500 && (pid = test::ReadFile(dir.File("pid"))).find('\n') == std::string::npos; ++i) {
+    usleep(10000);
+  }
+  ASSERT_FALSE(pid.empty());
+  std::string proc = "/proc/" + pid.substr(0, pid.find('\n'));
+  for (int i = 0; i < 500 && test::FileExists(proc); ++i) usleep(10000);
+  EXPECT_FALSE(test::FileExists(proc)) << "still in the process table";
+}
+
 TEST(RunExternal, FailureIsASmallNumberWithTheMessage) {
   TestUi ui;
   int r = RunExternal(ui, "/no/such/NCVERIFY", {}, "");
