@@ -45,7 +45,8 @@ class ToolPathDrawing {
   void Draw(const ClRecord& r);
   void UsePen(bool rapid);
   void Collect(const ClRecord& r);
-  void MoveCutter(double x, double y, double z);
+  void EraseCutter();
+  void ShowCutter();
   void DrawCutter(double x, double y, double z);
   void AfterRecord(const ClRecord& r);
 
@@ -115,22 +116,29 @@ void ToolPathDrawing::Collect(const ClRecord& r) {
   v.Zmax = std::fmax(v.Zmax, r.Z);
 }
 
+// The cutter's lines move the view's pen; it goes back to the tool, where the next move starts.
 void ToolPathDrawing::DrawCutter(double x, double y, double z) {
   view_.SetPen(canvas_, job_.prefs.ToolPathColor, 1, 0);
   canvas_.SetPenMode(PenMode::Xor);
   cutter_.Draw(view_, canvas_, x, y, z);
   canvas_.SetPenMode(PenMode::Copy);
+  view_.MoveTo3(canvas_, x_, y_, z_);
   pen_ = -1;
 }
 
-// On a watched surface the cutter follows the tool: the old picture is erased by drawing it again.
-void ToolPathDrawing::MoveCutter(double x, double y, double z) {
+// On a watched surface the cutter follows the tool: the old picture is erased by drawing it again,
+// before the next move is drawn, so the erasing never crosses the path's own pixels.
+void ToolPathDrawing::EraseCutter() {
   if (cutterShown_) DrawCutter(cutterX_, cutterY_, cutterZ_);
-  DrawCutter(x, y, z);
+  cutterShown_ = false;
+}
+
+void ToolPathDrawing::ShowCutter() {
+  DrawCutter(x_, y_, z_);
   cutterShown_ = true;
-  cutterX_ = x;
-  cutterY_ = y;
-  cutterZ_ = z;
+  cutterX_ = x_;
+  cutterY_ = y_;
+  cutterZ_ = z_;
 }
 
 void ToolPathDrawing::AfterRecord(const ClRecord& r) {
@@ -154,13 +162,14 @@ void ToolPathDrawing::Run(ClReader& in) {
     if (IsMove(r.code)) {
       SimulationPanel* panel = job_.view.simPanel;
       if (panel && panel->Visible()) panel->ShowPosition(r.X, r.Y, r.Z);
+      if (animate) EraseCutter();
       Draw(r);
       if (collect_) Collect(r);
       x_ = r.X;
       y_ = r.Y;
       z_ = r.Z;
       moved = true;
-      if (animate) MoveCutter(x_, y_, z_);
+      if (animate) ShowCutter();
     }
     AfterRecord(r);
     if (n % kPumpEvery == 0) {

@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "pixel_canvas.h"
 #include "view/recording_canvas.h"
 #include "view_fixture.h"
 
@@ -163,6 +164,48 @@ TEST(DrawJob, CutterPictureFollowsTheToolOnlyOnTheScreen) {
     EXPECT_EQ(xorPasses, screen ? 5 : 1) << screen;  // on the screen: drawn, erased, drawn ...
     EXPECT_EQ(c.canvas.Mode(), PenMode::Copy);
   }
+}
+
+struct ScreenPixels : test::PixelCanvas {
+  ScreenPixels() : PixelCanvas(480, 240) {}
+  bool Interactive() const override { return true; }
+};
+
+// The pixels of a zig-zag tool path drawn on a screen, with or without the cutter following the tool.
+std::vector<Color> ZigZagPixels(bool toolImage) {
+  test::ViewJob j;
+  j.job.prefs.ShowToolImage = toolImage;
+  j.job.settings.TOOLDIA = "0.125";
+  {
+    auto cl = j.ToolPath();
+    cl.Write(ClRapid, 0.5, 0.5, 0.1, 0);
+    cl.Write(ClFeed, 0.5, 0.5, 0, 1);
+    for (int i = 1; i <= 8; ++i) cl.Write(ClFeed, 0.5 + 0.5 * i, i % 2 ? 2 : 0.5, 0, 1);
+    cl.Write(ClRapid, 4.5, 0.5, 0.1, 0);
+    cl.WriteEnd();
+  }
+  ScreenPixels canvas;
+  Trwindow view;
+  view.Attach(canvas);
+  view.SetAspect(480, 240);
+  view.SetWindow(0, 0, 5, 2.5);
+  view.MapToCanvas(canvas);
+  DrawJob(j.job, view, canvas, false, false);
+  return canvas.Pixels();
+}
+
+// The cutter following the tool leaves the path exactly as drawn without it: every move starts at
+// the tool, and erasing the cutter never inverts the path's own pixels.  Only the last cutter stays.
+TEST(DrawJob, TheCutterOnTheScreenLeavesNoMarksOnThePath) {
+  std::vector<Color> plain = ZigZagPixels(false), followed = ZigZagPixels(true);
+  ASSERT_EQ(plain.size(), followed.size());
+  int differing = 0;
+  for (size_t i = 0; i < plain.size(); ++i) {
+    int x = static_cast<int>(i % 480), y = static_cast<int>(i / 480);
+    bool nearLastCutter = std::abs(x - 432) < 40 && std::abs(y - 192) < 40;  // the tool's end at (4.5, 0.5)
+    differing += plain[i] != followed[i] && !nearLastCutter;
+  }
+  EXPECT_EQ(differing, 0);
 }
 
 struct Panel : SimulationPanel {
