@@ -74,6 +74,7 @@ class TMainform : public QMainWindow {
   void GenerateNcCode();
   // View and Setup.
   void Switch3D(bool on);
+  void SolidModel();
   void Setup3DView();
   void Extents();
   void Previous();

@@ -101,7 +101,7 @@ void TMainform::BuildMenus() {
   item(view, "Zoom &Out", &TMainform::ZoomOut);
   item(view, "Simulate", &TMainform::Simulate, 'S');
   solidSeparator_ = view->addSeparator();
-  solidModel_ = item(view, "Solid &Model", open(window_class::SolidModel, "Solid Model"), 'V');
+  solidModel_ = item(view, "Solid &Model", &TMainform::SolidModel, 'V');
 
   QMenu* setup = menuBar()->addMenu("&Setup");
   item(setup, "&Preferences", &TMainform::Preferences);

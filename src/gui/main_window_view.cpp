@@ -11,6 +11,13 @@ void TMainform::Switch3D(bool on) {
   RunView([on](MainView& v) { v.Switch3D(on); });
 }
 
+// The verifier is handed a flat job: the 3D check and the picture follow the view it left.
+void TMainform::SolidModel() {
+  OpenWindow(window_class::SolidModel, "Solid Model");
+  view3D_->setChecked(job_.view.View3D);
+  Refresh();
+}
+
 void TMainform::Setup3DView() {
   OpenWindow(window_class::View3DSetup, "3D View Setup");
   Extents();
