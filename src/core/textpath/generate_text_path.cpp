@@ -207,10 +207,15 @@ TextPathOutcome GenerateTextPath(Job& job, bool keepExisting) {
   if (ec) keepExisting = false;
 
   TextPathWriter out(paths.TextPathFileName);
+  bool opened = out.IsOpen();
   ui.ClearStatus(StatusChannel::TextPathConsole);
   Generator gen(job, *source);
-  bool done = gen.MeasureReference() && gen.Lines(out);
-  out.Close();
+  bool done = opened && gen.MeasureReference() && gen.Lines(out);
+  // A text path cut short by a full disk would be cut as if it were the whole text.
+  if (!out.Close() || !opened) {
+    ui.Error("Text Path File write error [" + paths.TextPathFileName + "]");
+    done = false;
+  }
   if (keepExisting) MergeKeptText(kept, paths.TextPathFileName);
   return done ? TextPathOutcome::Generated : TextPathOutcome::Stopped;
 }

@@ -176,6 +176,17 @@ TEST_F(GenerateTest, KeepExistingPutsTheOldTextFirst) {
   EXPECT_EQ(Count(TextPath(), TpLineEnd), 3);
 }
 
+TEST_F(GenerateTest, ATextPathThatCannotBeWrittenIsNotGenerated) {
+  job.text = {"AB"};
+  for (std::string file : {home.File("no/folder/QMBF.TMP"), std::string("/dev/full")}) {
+    job.paths.TextPathFileName = file;
+    EXPECT_EQ(GenerateTextPath(job, false), TextPathOutcome::Stopped) << file;
+    ASSERT_FALSE(ui.messages.empty());
+    EXPECT_EQ(ui.messages.back().kind, MsgKind::Error);
+    EXPECT_EQ(ui.messages.back().text, "Text Path File write error [" + file + "]");
+  }
+}
+
 TEST_F(GenerateTest, ArcsAreFittedOrKeptAndVerticalTextStacks) {
   job.text = {"O"};
   job.settings.OUTARCS = 1;
