@@ -94,6 +94,11 @@ bool NcGenerator::Start() {
     job_.ui.Warn("No NC machine is set up in [" + posts.Path() + "]");
     return false;
   }
+  // "NONE" stands for no file chosen yet (the overwrite question was cancelled); it is no file to write.
+  if (ncFile_.empty() || ncFile_ == "NONE") {
+    job_.ui.Warn("No NC file has been chosen: choose one with Generate NC-Code");
+    return false;
+  }
   PostJob run;
   run.machine = ReadMachineDefinition(posts, machine_);
   if (UpperCased(ncFile_).find(".DXF") != std::string::npos && run.machine.MTYPE != MachDxf && !ConfirmDxfName()) {

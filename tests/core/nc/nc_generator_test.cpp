@@ -85,6 +85,14 @@ TEST_F(Generator, DxfNameOnAnotherMachineAsksFirst) {
   EXPECT_EQ(test::ReadLines(dir.File("part.dxf")).front(), "(QUILLMARK PRO-2008 ENGRAVING)");
 }
 
+TEST_F(Generator, NoFileChosenWritesNothing) {
+  NcGenerator g(job);
+  g.Show();
+  EXPECT_FALSE(g.Start());
+  EXPECT_EQ(ui.Texts(), (Lines{"No NC file has been chosen: choose one with Generate NC-Code"}));
+  EXPECT_FALSE(test::FileExists("NONE"));
+}
+
 TEST_F(Generator, NoMachinesNoProgram) {
   std::filesystem::create_directories(dir.File("config"));
   test::WriteFile(job.paths.PostsIniFile, "[Machine Names]\nNUMBER=0\n");
