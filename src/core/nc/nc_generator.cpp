@@ -95,7 +95,7 @@ bool NcGenerator::Start() {
     return false;
   }
   // "NONE" stands for no file chosen yet (the overwrite question was cancelled); it is no file to write.
-  if (ncFile_.empty() || ncFile_ == "NONE") {
+  if (ncFile_ == "NONE") {
     job_.ui.Warn("No NC file has been chosen: choose one with Generate NC-Code");
     return false;
   }
