@@ -23,11 +23,17 @@ bool NeedsArtwork(ToolPathSource s) {
          s == ToolPathSource::TextThenArtwork;
 }
 
+constexpr double kMostDepthPasses = 10000;
+
 // Settings that could never finish, and generators this build lacks, are refused before the file is touched.
 bool CheckBeforeWriting(Job& job, const ToolPathOptions& o, const ToolPathValues& v, const ToolPathPlugins& p) {
   const char* refusal = nullptr;
-  if (o.multipleDepths && o.zAxis == ZAxisMode::Constant && IsZero(v.ZPERPASS) && v.ZTOP > v.ZDEPTH) {
+  bool passes = o.multipleDepths && o.zAxis == ZAxisMode::Constant && v.ZTOP > v.ZDEPTH;
+  if (passes && IsZero(v.ZPERPASS)) {
     refusal = "-Z- Per Pass Cannot be Zero with Multiple -Z- Depths";
+  } else if (passes && !((v.ZTOP - v.ZDEPTH) / std::fabs(v.ZPERPASS) <= kMostDepthPasses)) {
+    // A step typed a thousand times too small would cut for days and fill the disk.
+    refusal = "-Z- Per Pass Gives More Than 10000 Passes";
   } else if (o.carveText && NeedsText(o.source) && !p.carveText) {
     refusal = "Carve Text in 3D is not available in this version";
   } else if (o.source == ToolPathSource::BitmapScan && !p.bitmapScan) {

@@ -61,6 +61,11 @@ TEST_F(GenerateToolPathTest, AZeroStepThatCouldNeverReachTheDepthIsRefusedBefore
   EXPECT_EQ(ui.Texts(), std::vector<std::string>{"-Z- Per Pass Cannot be Zero with Multiple -Z- Depths"});
   EXPECT_EQ(test::ReadFile(job.paths.CLFileName), "old\r\n");
   EXPECT_FALSE(job.flags.ToolPathCreated);
+
+  ui.messages.clear();
+  EXPECT_FALSE(GenerateToolPath(job, Passes("0", "0.00006", "-1"), false));  // 16,667 passes
+  EXPECT_EQ(ui.Texts(), std::vector<std::string>{"-Z- Per Pass Gives More Than 10000 Passes"});
+  EXPECT_EQ(test::ReadFile(job.paths.CLFileName), "old\r\n");
 }
 
 TEST_F(GenerateToolPathTest, SourcesComeInTheChosenOrder) {
