@@ -1,9 +1,13 @@
 // LinuxCNC's standalone interpreter reads the DMILL programs back: it must accept them, and its
 // canonical moves must follow the points of the tool path.  scripts/get-rs274.sh provides it.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 #include <cmath>
 #include <cstdlib>
+#include <filesystem>
 #include <sstream>
 
 #include "records/cl_record.h"
@@ -80,6 +84,15 @@ class Interpreter : public ::testing::Test {
     WriteFile(dir.File("tool.tbl"), "T1 P1 D0.125 Z0\n");
     WriteFile(dir.File("empty.var"), "");
     const std::string root = Rs274Root();
+    // Two interpreters at once can bring one down (bus error, no output): the tests take turns.
+    int lock = open((std::filesystem::temp_directory_path() / "quill-rs274.lock").c_str(), O_CREAT | O_RDWR, 0666);
+    if (lock >= 0) flock(lock, LOCK_EX);
+    struct Unlock {
+      int fd;
+      ~Unlock() {
+        if (fd >= 0) close(fd);
+      }
+    } unlock{lock};
     return RunProgram({root + "/usr/bin/rs274", "-t", dir.File("tool.tbl"), "-v", dir.File("empty.var"), "-g", program},
                       dir.path(), {"LD_LIBRARY_PATH=" + root + "/usr/lib:" + root + "/usr/lib/x86_64-linux-gnu"});
   }
