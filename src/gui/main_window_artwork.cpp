@@ -20,12 +20,10 @@ void TMainform::DeleteAllArtwork() {
 
 void TMainform::ModifyArtwork() {
   if (!RequireArtwork(job_)) return;
-  // Without the window nothing was changed, so the project keeps its saved state.
-  if (!context_.windows.Has(window_class::ModifyArtwork)) {
-    OpenWindow(window_class::ModifyArtwork, "Modify Artwork");
-    return;
-  }
+  bool available = context_.windows.Has(window_class::ModifyArtwork);
   int result = OpenWindow(window_class::ModifyArtwork, "Modify Artwork");
+  // Without the window nothing was changed, so the project keeps its saved state.
+  if (!available) return;
   job_.flags.ProjectModified = true;
   if (result == QDialog::Accepted) Extents();
 }
