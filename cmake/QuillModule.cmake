@@ -1,9 +1,9 @@
 # quill_core_module(NAME [DEPS other modules...] [LIBS outside libraries...])
-# Builds src/core/<NAME>/*.cpp into the static library quill_<NAME>.  Each module lists the lower
+# Builds src/core/<NAME>/*.cpp (and its subfolders) into the static library quill_<NAME>.  Each module lists the lower
 # layers it uses, so a module never links (or includes) one above it.
 function(quill_core_module name)
   cmake_parse_arguments(M "" "" "DEPS;LIBS" ${ARGN})
-  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
   if(sources)
     add_library(quill_${name} STATIC ${sources})
     set(scope PUBLIC)
@@ -22,9 +22,10 @@ function(quill_core_module name)
   endif()
 endfunction()
 
-# quill_test_dir(DIR LIBS...): every *.cpp in DIR becomes one GoogleTest program named after DIR.
+# quill_test_dir(DIR LIBS...): every *.cpp in DIR and its subfolders becomes one GoogleTest program
+# named after DIR.
 function(quill_test_dir dir)
-  file(GLOB sources CONFIGURE_DEPENDS ${dir}/*.cpp)
+  file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${dir}/*.cpp)
   if(NOT sources)
     return()
   endif()
