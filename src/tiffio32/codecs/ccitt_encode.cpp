@@ -1,0 +1,144 @@
+// CCITT encoding of 1-bit rows (1 bits white): modified Huffman (2), T.4 one-dimensional with EOLs and
+// fill bits (3) and T.6 (4).  Rows are first reduced to their changing elements.
+#include <algorithm>
+#include <vector>
+
+#include "codecs/ccitt_tables.h"
+#include "codecs/row_encoder.h"
+#include "container/page_description.h"
+
+namespace quill::tiff {
+namespace {
+
+constexpr size_t kSentinels = 4;
+
+// The first position at or after `from` whose bit differs from `bit`, or width when there is none.
+uint32_t NextChange(const uint8_t* row, uint32_t from, uint32_t width, uint32_t bit) {
+  const uint8_t skip = bit ? 0xFF : 0x00;
+  uint32_t x = from;
+  while (x < width) {
+    const uint8_t b = static_cast<uint8_t>(row[x >> 3] ^ skip);
+    const uint8_t rest = static_cast<uint8_t>(b << (x & 7));
+    if (rest != 0) return std::min(width, x + static_cast<uint32_t>(__builtin_clz(rest) - 24));
+    x = (x | 7) + 1;
+    while (x + 64 <= width && (x & 63) == 0) {  // whole words of one colour
+      uint64_t word = 0;
+      for (int i = 0; i < 8; ++i) word = word << 8 | static_cast<uint8_t>(row[(x >> 3) + i] ^ skip);
+      if (word != 0) return x + static_cast<uint32_t>(__builtin_clzll(word));
+      x += 64;
+    }
+  }
+  return width;
+}
+
+// The row's changing elements, then sentinels at the width so that b1, b2 and a2 always exist.
+void FindChanges(const uint8_t* row, uint32_t width, std::vector<uint32_t>* changes) {
+  changes->clear();
+  uint32_t bit = 1;  // the imaginary pixel before the row is white
+  for (uint32_t x = NextChange(row, 0, width, bit); x < width; x = NextChange(row, x, width, bit)) {
+    changes->push_back(x);
+    bit ^= 1;
+  }
+  changes->insert(changes->end(), kSentinels, width);
+}
+
+class CcittEncoder : public RowEncoder {
+ public:
+  CcittEncoder(uint32_t compression, uint32_t width)
+      : compression_(compression), width_(width), rowBytes_((width + 7) / 8) {}
+
+  void BeginStrip(ByteSink& sink) override {
+    ref_.assign(kSentinels, width_);  // an all-white reference row
+    if (compression_ == kGroup3) sink.Put(kEol, sizeof kEol);
+  }
+
+  void EncodeRow(const uint8_t* row, ByteSink& sink) override {
+    FindChanges(row, width_, &cur_);
+    bits_.Attach(sink.Reserve(10 * rowBytes_ + 64));
+    if (compression_ == kGroup4) {
+      Encode2D();
+      std::swap(ref_, cur_);
+    } else {
+      Encode1D();
+      bits_.PadToByte();
+      if (compression_ == kGroup3) bits_.Put(kEolCode, 16);  // the EOL ends on a byte boundary
+    }
+    sink.Commit(bits_.Detach());
+  }
+
+  void EndStrip(ByteSink& sink, bool lastStrip) override {
+    bits_.Attach(sink.Reserve(16));
+    bits_.PadToByte();  // the last partial byte of a T.6 strip
+    sink.Commit(bits_.Detach());
+    if (compression_ == kGroup3 && lastStrip) sink.Put(kRtc, sizeof kRtc);
+  }
+
+ private:
+  static constexpr uint8_t kEol[] = {0x00, 0x01};
+  static constexpr uint8_t kRtc[] = {0x00, 0x10, 0x01, 0x00, 0x10, 0x01, 0x00, 0x10, 0x01};
+
+  void PutRun(uint32_t run, bool black) {
+    const RunCode* table = black ? kBlackCodes : kWhiteCodes;
+    for (; run >= 2560; run -= 2560) Put(RunCodeFor(table, 2560));
+    if (run >= 64) Put(RunCodeFor(table, run & ~63u));
+    Put(RunCodeFor(table, run & 63u));
+  }
+  void Put(const RunCode& c) { bits_.Put(c.code, c.bits); }
+  void Put(Mode mode) {
+    const ModeCode c = ModeCodeFor(mode);
+    bits_.Put(c.code, c.bits);
+  }
+
+  void Encode1D() {
+    uint32_t a0 = 0;
+    bool black = false;
+    for (size_t i = 0; a0 < width_; ++i, black = !black) {
+      const uint32_t a1 = cur_[i];
+      PutRun(a1 - a0, black);
+      a0 = a1;
+    }
+  }
+
+  void Encode2D() {
+    static constexpr Mode kVertical[] = {kVL3, kVL2, kVL1, kV0, kVR1, kVR2, kVR3};
+    int64_t a0 = -1;
+    bool black = false;
+    size_t ai = 0, bi = 0;
+    while (a0 < static_cast<int64_t>(width_)) {
+      if ((bi & 1) != (black ? 1u : 0u)) bi = bi > 0 ? bi - 1 : 1;
+      while (ref_[bi] <= a0 && ref_[bi] < width_) bi += 2;
+      const int64_t a1 = cur_[ai], b1 = ref_[bi], b2 = ref_[bi + 1];
+      if (b2 < a1) {
+        Put(kPass);
+        a0 = b2;
+      } else if (a1 - b1 >= -3 && a1 - b1 <= 3) {
+        Put(kVertical[a1 - b1 + 3]);
+        a0 = a1;
+        ++ai;
+        black = !black;
+      } else {
+        const uint32_t start = static_cast<uint32_t>(std::max<int64_t>(a0, 0)), a2 = cur_[ai + 1];
+        Put(kHorizontal);
+        PutRun(static_cast<uint32_t>(a1) - start, black);
+        PutRun(a2 - static_cast<uint32_t>(a1), !black);
+        a0 = a2;
+        ai += 2;
+      }
+    }
+  }
+
+  uint32_t compression_;
+  uint32_t width_;
+  size_t rowBytes_;
+  BitWriter bits_;
+  std::vector<uint32_t> ref_;
+  std::vector<uint32_t> cur_;
+};
+
+}  // namespace
+
+std::unique_ptr<RowEncoder> MakeCcittEncoder(uint32_t compression, uint32_t width) {
+  return std::make_unique<CcittEncoder>(compression, width);
+}
+
+}  // namespace quill::tiff
