@@ -6,9 +6,9 @@
 #include <filesystem>
 #include <string>
 
-#include "canvas/picture_app.h"
 #include "job/job.h"
-#include "picture_area_canvas.h"
+#include "picture/picture_area_canvas.h"
+#include "qtcanvas/picture_app.h"
 #include "records/cl_record.h"
 #include "ui/batch_ui.h"
 #include "view/main_view.h"

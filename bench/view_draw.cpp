@@ -16,8 +16,8 @@
 #ifdef QUILL_HAVE_QTCANVAS
 #include <QImage>
 
-#include "canvas/picture_app.h"
-#include "canvas/qt_canvas.h"
+#include "qtcanvas/picture_app.h"
+#include "qtcanvas/qt_canvas.h"
 #endif
 
 namespace {

@@ -9,13 +9,11 @@
 #include "commands.h"
 #include "job/job.h"
 #include "mathlib/number_text.h"
+#include "qtcanvas/picture_app.h"
+#include "qtcanvas/picture_file.h"
 #include "ui/batch_ui.h"
 #include "view/main_view.h"
 #include "view/picture.h"
-#ifdef QUILL_HAVE_QTCANVAS
-#include "canvas/picture_app.h"
-#include "canvas/picture_file.h"
-#endif
 
 namespace quill::cli {
 
@@ -34,27 +32,23 @@ bool ParseSize(const std::string& text, int& width, int& height) {
   return true;
 }
 
-std::string Lower(std::string s) {
-  for (char& c : s) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-  return s;
-}
-
-bool KnownFormat(const std::string& path) {
-  std::string ext = Lower(path.size() > 4 ? path.substr(path.size() - 4) : "");
-#ifdef QUILL_HAVE_QTCANVAS
-  return ext == ".png" || ext == ".svg" || ext == ".pdf" || ext == ".emf";
-#else
-  return ext == ".emf";
-#endif
-}
-
-bool WritePicture(Job& job, const std::string& path, int width, int height) {
-#ifdef QUILL_HAVE_QTCANVAS
-  PictureApplication app;
-  return WritePictureFile(job, path, width, height);
-#else
-  return WriteMetafile(job, path, width, height);
-#endif
+// The job's picture after the unattended run's stages; false when a stage failed or the picture could
+// not be written.  The work files go with the job on every way out.
+bool RenderJob(Job& job, const std::string& project, const std::string& out, int width, int height) {
+  ProcessCommandLine(job, {project, "-r"});  // as the unattended run: the recent list stays
+  bool done = false;
+  if (job.paths.ProjectFile.empty()) {
+    std::fprintf(stderr, "quill: cannot read the project %s\n", project.c_str());
+  } else {
+    bool failed = RunTextPathStage(job) == StageStatus::Failed;
+    failed |= RunToolPathStage(job) == StageStatus::Failed;
+    ComputeJobExtents(job);
+    PictureApplication app;
+    done = WritePictureFile(job, out, width, height) && !failed;
+  }
+  CloseMainWindow(job);
+  DestroyMainWindow(job);
+  return done;
 }
 
 }  // namespace
@@ -69,7 +63,9 @@ int CmdRender(const Words& words) {
   if (a.positional.size() != 1) return UsageError("one project file is needed", RenderUsage);
   std::string out = a.Option("output");
   if (out.empty()) return UsageError("-o OUT is needed", RenderUsage);
-  if (!KnownFormat(out)) return UsageError("this build writes pictures as .png, .svg, .pdf or .emf", RenderUsage);
+  if (PictureFormatOf(out) == PictureFormat::Unknown) {
+    return UsageError("pictures are written as .png, .svg, .pdf or .emf", RenderUsage);
+  }
   int width = MetafileWidth, height = MetafileHeight;
   if (a.options.count("size") && !ParseSize(a.Option("size"), width, height)) {
     return UsageError("--size takes WIDTHxHEIGHT in pixels, 16 to 16384 each", RenderUsage);
@@ -77,19 +73,7 @@ int CmdRender(const Words& words) {
   BatchUi ui;
   Job job(ui);
   if (!StartJob(job, a.home)) return ExitError;
-  ProcessCommandLine(job, {a.positional[0], "-r"});  // as the unattended run: the recent list stays
-  if (job.paths.ProjectFile.empty()) {
-    std::fprintf(stderr, "quill: cannot read the project %s\n", a.positional[0].c_str());
-    CloseMainWindow(job);
-    return ExitError;
-  }
-  bool failed = RunTextPathStage(job) == StageStatus::Failed;
-  failed |= RunToolPathStage(job) == StageStatus::Failed;
-  ComputeJobExtents(job);
-  bool written = WritePicture(job, out, width, height);
-  CloseMainWindow(job);
-  DestroyMainWindow(job);
-  return written && !failed ? ExitOk : ExitError;
+  return RenderJob(job, a.positional[0], out, width, height) ? ExitOk : ExitError;
 }
 
 }  // namespace quill::cli

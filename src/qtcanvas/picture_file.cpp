@@ -1,4 +1,4 @@
-#include "canvas/picture_file.h"
+#include "qtcanvas/picture_file.h"
 
 #include <QImage>
 #include <QPageSize>
@@ -8,8 +8,8 @@
 #include <cctype>
 #include <cstdio>
 
-#include "canvas/qt_canvas.h"
 #include "job/job.h"
+#include "qtcanvas/qt_canvas.h"
 #include "ui/ui.h"
 #include "view/picture.h"
 

@@ -1,4 +1,4 @@
-#include "canvas/picture_app.h"
+#include "qtcanvas/picture_app.h"
 
 #include <QGuiApplication>
 

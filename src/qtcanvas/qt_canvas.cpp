@@ -1,4 +1,4 @@
-#include "canvas/qt_canvas.h"
+#include "qtcanvas/qt_canvas.h"
 
 #include <QFontMetrics>
 #include <QPaintEngine>
