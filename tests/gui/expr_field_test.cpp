@@ -1,4 +1,4 @@
-#include "expr_field.h"
+#include "shell/expr_field.h"
 
 #include <QLineEdit>
 #include <QSignalSpy>

@@ -1,4 +1,4 @@
-#include "gen_text_form.h"
+#include "stages/gen_text_form.h"
 
 #include <gtest/gtest.h>
 

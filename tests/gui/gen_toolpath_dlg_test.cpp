@@ -1,4 +1,4 @@
-#include "gen_toolpath_dlg.h"
+#include "stages/gen_toolpath_dlg.h"
 
 #include <gtest/gtest.h>
 
@@ -9,10 +9,10 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include "depth_calculator.h"
-#include "expr_field.h"
 #include "records/artwork_record.h"
+#include "shell/expr_field.h"
 #include "stage_windows_fixture.h"
+#include "stages/depth_calculator.h"
 
 namespace quill {
 namespace {

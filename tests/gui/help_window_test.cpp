@@ -2,9 +2,9 @@
 #include <QLineEdit>
 #include <QTextBrowser>
 
-#include "help_contexts.h"
-#include "help_window.h"
 #include "main_window_fixture.h"
+#include "shell/help_contexts.h"
+#include "shell/help_window.h"
 
 namespace quill {
 namespace {

@@ -1,4 +1,4 @@
-#include "macro_insert.h"
+#include "stages/macro_insert.h"
 
 #include <gtest/gtest.h>
 

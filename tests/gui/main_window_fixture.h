@@ -12,16 +12,16 @@
 
 #include "app/startup.h"
 #include "job/job.h"
-#include "main_window.h"
-#include "picture_area.h"
-#include "picture_area_frame.h"
-#include "qt_ui.h"
+#include "picture/picture_area.h"
+#include "picture/picture_area_frame.h"
 #include "records/artwork_record.h"
 #include "records/cl_record.h"
 #include "records/textpath_record.h"
+#include "shell/main_window.h"
+#include "shell/qt_ui.h"
+#include "shell/window_directory.h"
 #include "test_support.h"
 #include "ui/test_ui.h"
-#include "window_directory.h"
 
 namespace quill {
 
@@ -112,7 +112,7 @@ class MainWindowTest : public testing::Test {
   PumpingTestUi ui;
   Job job{ui};
   QtUi qtUi;
-  WindowDirectory windows;
+  WindowDirectory windows{ui};
   DesktopContext context{job, qtUi, windows};
   ScriptedChoosers* choosers = nullptr;
   std::unique_ptr<TMainform> main;

@@ -5,7 +5,7 @@
 #include <QToolBar>
 
 #include "main_window_fixture.h"
-#include "main_window_links.h"
+#include "shell/main_window_links.h"
 
 namespace quill {
 namespace {

@@ -1,4 +1,4 @@
-#include "nc_editor.h"
+#include "stages/nc_editor.h"
 
 #include <gtest/gtest.h>
 
@@ -9,10 +9,10 @@
 #include <QPlainTextEdit>
 #include <QTest>
 
-#include "macro_insert.h"
-#include "nc_editor_find.h"
-#include "reseq_dlg.h"
 #include "stage_windows_fixture.h"
+#include "stages/macro_insert.h"
+#include "stages/nc_editor_find.h"
+#include "stages/reseq_dlg.h"
 
 namespace quill {
 namespace {

@@ -1,4 +1,4 @@
-#include "nc_post_form.h"
+#include "stages/nc_post_form.h"
 
 #include <gtest/gtest.h>
 
@@ -7,8 +7,8 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "expr_field.h"
 #include "project/profile.h"
+#include "shell/expr_field.h"
 #include "stage_windows_fixture.h"
 
 namespace quill {

@@ -1,4 +1,4 @@
-#include "post_setup.h"
+#include "stages/post_setup.h"
 
 #include <gtest/gtest.h>
 

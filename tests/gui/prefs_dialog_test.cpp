@@ -1,4 +1,4 @@
-#include "prefs_dialog.h"
+#include "text/prefs_dialog.h"
 
 #include <QCheckBox>
 #include <QPushButton>

@@ -6,8 +6,8 @@
 #include <filesystem>
 
 #include "main_window_fixture.h"
-#include "printing.h"
-#include "printing_status.h"
+#include "picture/printing.h"
+#include "picture/printing_status.h"
 
 namespace quill {
 namespace {

@@ -2,15 +2,15 @@
 #include <QTimer>
 
 #include "main_window_fixture.h"
-#include "main_windows_registry.h"
-#include "project_properties.h"
+#include "shell/project_properties.h"
+#include "shell/window_directory.h"
 
 namespace quill {
 namespace {
 
 class ProjectPropertiesTest : public MainWindowTest {
  protected:
-  ProjectPropertiesTest() { RegisterMainWindows(context, main.get()); }
+  ProjectPropertiesTest() { RegisterShellWindows(context, main.get()); }
   ProjectPropertiesDlg& Dialog() { return *main->findChild<ProjectPropertiesDlg*>(); }
 
   // Opens the dialog from the menu and reads the values it shows, then closes it with OK.

@@ -1,4 +1,4 @@
-#include "qt_ui.h"
+#include "shell/qt_ui.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "serial_numbers.h"
+#include "text/serial_numbers.h"
 
 #include <QCheckBox>
 #include <QLineEdit>

@@ -1,4 +1,4 @@
-#include "settings_dialog.h"
+#include "text/settings_dialog.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -9,7 +9,7 @@
 #include <QTableView>
 
 #include "dialogs_test_support.h"
-#include "expr_field.h"
+#include "shell/expr_field.h"
 
 namespace quill {
 namespace {

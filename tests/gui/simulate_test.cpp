@@ -4,7 +4,7 @@
 #include <QTimer>
 
 #include "main_window_fixture.h"
-#include "simulate.h"
+#include "picture/simulate.h"
 
 namespace quill {
 namespace {

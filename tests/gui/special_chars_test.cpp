@@ -1,4 +1,4 @@
-#include "special_chars.h"
+#include "text/special_chars.h"
 
 #include <QLabel>
 #include <QPushButton>

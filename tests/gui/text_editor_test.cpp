@@ -1,11 +1,11 @@
-#include "text_editor.h"
+#include "text/text_editor.h"
 
 #include <QAction>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
 #include "dialogs_test_support.h"
-#include "text_editor_find.h"
+#include "text/text_editor_find.h"
 
 namespace quill {
 namespace {

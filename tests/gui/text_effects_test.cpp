@@ -1,4 +1,4 @@
-#include "text_effects.h"
+#include "text/text_effects.h"
 
 #include <QCheckBox>
 #include <QLineEdit>

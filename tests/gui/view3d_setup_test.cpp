@@ -4,10 +4,10 @@
 
 #include <cmath>
 
-#include "expr_field.h"
 #include "main_window_fixture.h"
 #include "mathlib/constants.h"
-#include "view3d_setup.h"
+#include "picture/view3d_setup.h"
+#include "shell/expr_field.h"
 
 namespace quill {
 namespace {

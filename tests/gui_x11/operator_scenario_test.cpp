@@ -25,16 +25,16 @@
 #include <utility>
 #include <vector>
 
-#include "desktop_program.h"
 #include "dialogs_test_support.h"
-#include "gen_text_form.h"
-#include "main_window.h"
-#include "nc_post_form.h"
-#include "picture_area.h"
+#include "picture/picture_area.h"
 #include "project/project_reader.h"
+#include "shell/desktop_program.h"
+#include "shell/main_window.h"
+#include "shell/window_directory.h"
 #include "stage_windows_fixture.h"
-#include "text_editor.h"
-#include "window_directory.h"
+#include "stages/gen_text_form.h"
+#include "stages/nc_post_form.h"
+#include "text/text_editor.h"
 
 namespace quill {
 namespace {
@@ -292,13 +292,13 @@ TEST_F(OperatorScenario, TextOnAnArcCutAndSaved) {
 }  // namespace
 }  // namespace quill
 
-// Without an X display there is nothing to run on: the run counts as skipped (status 77).  Whatever
-// the program or Qt would keep in the user's folders goes to a folder of the run's own.
+// Without an X display there is nothing to run on, and that is a failure that says what to install.
+// Whatever the program or Qt would keep in the user's folders goes to a folder of the run's own.
 int main(int argc, char** argv) {
   const char* display = std::getenv("DISPLAY");
   if (!display || !*display) {
-    std::cout << "No X display: the operator scenario runs under xvfb-run\n";
-    return 77;
+    std::cout << "No X display: the operator scenario runs under xvfb-run; install xvfb (scripts/deps.sh --tests)\n";
+    return 1;
   }
   quill::test::TempDir outside;
   setenv("HOME", outside.path().c_str(), 1);

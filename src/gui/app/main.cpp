@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "app/program.h"
-#include "desktop_program.h"
+#include "shell/desktop_program.h"
 
 int main(int argc, char** argv) {
   std::vector<std::string> args(argv + 1, argv + argc);
