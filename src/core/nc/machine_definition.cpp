@@ -1,58 +1,56 @@
 #include "nc/machine_definition.h"
 
+#include <cstring>
+#include <type_traits>
+#include <variant>
+
+#include "nc/machine_keys.h"
 #include "project/profile.h"
 
 namespace quill {
 
 namespace {
 
-struct IntKey {
-  const char* key;
-  int MachineDefinition::*field;
-};
-struct FlagKey {
-  const char* key;
-  bool MachineDefinition::*field;
-};
-struct TextKey {
-  const char* key;
-  std::string MachineDefinition::*field;
-};
+// The value already read for the key another one follows when absent.
+int FollowedValue(const MachineDefinition& m, const char* key) {
+  for (const MachineKey& k : MachineKeys()) {
+    auto field = std::get_if<int MachineDefinition::*>(&k.definition);
+    if (field && std::strcmp(k.key, key) == 0) return m.**field;
+  }
+  return 0;
+}
 
-// FFORMAT and FDIGL default to FORMAT and DIGL, so they are read after them.
-constexpr IntKey IntKeys[] = {
-    {"MTYPE", &MachineDefinition::MTYPE},     {"ABSINC", &MachineDefinition::ABSINC},
-    {"FORMAT", &MachineDefinition::FORMAT},   {"DIGL", &MachineDefinition::DIGL},
-    {"DIGR", &MachineDefinition::DIGR},       {"LXFORMAT", &MachineDefinition::LXFORMAT},
-    {"ARCTYPE", &MachineDefinition::ARCTYPE}, {"STARTSEQ", &MachineDefinition::STARTSEQ},
-    {"FDIGITS", &MachineDefinition::FDIGITS}, {"ROTDIGR", &MachineDefinition::ROTDIGR},
-    {"CUTTYPE", &MachineDefinition::CUTTYPE},
-};
-constexpr FlagKey FlagKeys[] = {
-    {"BINVX", &MachineDefinition::BINVX},     {"BINVY", &MachineDefinition::BINVY},
-    {"SEQOUT", &MachineDefinition::SEQOUT},   {"REDUN", &MachineDefinition::REDUN},
-    {"MODALG", &MachineDefinition::MODALG},   {"ROTRECT", &MachineDefinition::ROTRECT},
-    {"FEEDDPM", &MachineDefinition::FEEDDPM}, {"B3AXIS", &MachineDefinition::B3AXIS},
-};
-constexpr TextKey TextKeys[] = {
-    {"RAPCODE", &MachineDefinition::RAPCODE},       {"LINCODE", &MachineDefinition::LINCODE},
-    {"CWCODE", &MachineDefinition::CWCODE},         {"CCWCODE", &MachineDefinition::CCWCODE},
-    {"ROTROTREG", &MachineDefinition::ROTROTREG},   {"ROTLINREG", &MachineDefinition::ROTLINREG},
-    {"ROTDEEPREG", &MachineDefinition::ROTDEEPREG}, {"ROTENTER", &MachineDefinition::ROTENTER},
-    {"ROTLEAVE", &MachineDefinition::ROTLEAVE},     {"ROTORDER", &MachineDefinition::ROTORDER},
-    {"ZUPSTR", &MachineDefinition::ZUPSTR},         {"ZDNSTR", &MachineDefinition::ZDNSTR},
-};
+// Reads every key into m: absent keys take their default, or the value of the key they follow.
+// Without a profile every key takes its default.
+void ReadKeys(MachineDefinition& m, const ProfileFile* posts, const std::string& name) {
+  for (const MachineKey& k : MachineKeys()) {
+    std::visit(
+        [&](auto field) {
+          using Value = std::remove_cvref_t<decltype(m.*field)>;
+          if constexpr (std::is_same_v<Value, std::string>) {
+            m.*field = posts ? posts->ReadString(name, k.key, k.text) : k.text;
+          } else {
+            int def = k.follows ? FollowedValue(m, k.follows) : k.number;
+            int value = posts ? posts->ReadInt(name, k.key, def) : def;
+            if constexpr (std::is_same_v<Value, bool>) {
+              m.*field = value == 1;
+            } else {
+              m.*field = value;
+            }
+          }
+        },
+        k.definition);
+  }
+}
 
 }  // namespace
+
+MachineDefinition::MachineDefinition() { ReadKeys(*this, nullptr, ""); }
 
 MachineDefinition ReadMachineDefinition(const ProfileFile& posts, const std::string& name) {
   MachineDefinition m;
   m.name = name;
-  for (const IntKey& k : IntKeys) m.*k.field = posts.ReadInt(name, k.key, m.*k.field);
-  m.FFORMAT = posts.ReadInt(name, "FFORMAT", m.FORMAT);
-  m.FDIGL = posts.ReadInt(name, "FDIGL", m.DIGL);
-  for (const FlagKey& k : FlagKeys) m.*k.field = posts.ReadInt(name, k.key, m.*k.field ? 1 : 0) == 1;
-  for (const TextKey& k : TextKeys) m.*k.field = posts.ReadString(name, k.key, m.*k.field);
+  ReadKeys(m, &posts, name);
   return m;
 }
 

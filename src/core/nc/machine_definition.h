@@ -20,38 +20,41 @@ enum ArcType {
 };
 
 struct MachineDefinition {
+  // Every key at the post-processor's default for an absent key (the table in nc/machine_keys.cpp).
+  MachineDefinition();
+
   std::string name;
-  int MTYPE = MachMill;
-  int ABSINC = 1;  // 1 absolute, else incremental; for a DXF machine 1 "Mill", 2 "Lathe" orientation
-  int FORMAT = 1;
-  int FFORMAT = 1;
-  int DIGL = 3;
-  int DIGR = 4;
-  int LXFORMAT = 3;
-  bool BINVX = false;
-  bool BINVY = false;
-  int ARCTYPE = ArcRadius;
-  std::string RAPCODE = "G00";
-  std::string LINCODE = "G01";
-  std::string CWCODE = "G02";
-  std::string CCWCODE = "G03";
-  bool SEQOUT = true;
-  int STARTSEQ = 10;
-  int FDIGITS = 2;
-  int FDIGL = 3;
-  bool REDUN = false;  // for a DXF machine: a 3D drawing
-  bool MODALG = true;
-  int ROTDIGR = 2;
-  int CUTTYPE = CutNormal;
-  std::string ROTROTREG = "C";
-  std::string ROTLINREG = "X";
-  std::string ROTDEEPREG = "Z";
+  int MTYPE;
+  int ABSINC;  // 1 absolute, else incremental; for a DXF machine 1 "Mill", 2 "Lathe" orientation
+  int FORMAT;
+  int FFORMAT;
+  int DIGL;
+  int DIGR;
+  int LXFORMAT;
+  bool BINVX;
+  bool BINVY;
+  int ARCTYPE;
+  std::string RAPCODE;
+  std::string LINCODE;
+  std::string CWCODE;
+  std::string CCWCODE;
+  bool SEQOUT;
+  int STARTSEQ;
+  int FDIGITS;
+  int FDIGL;
+  bool REDUN;  // for a DXF machine: a 3D drawing
+  bool MODALG;
+  int ROTDIGR;
+  int CUTTYPE;
+  std::string ROTROTREG;
+  std::string ROTLINREG;
+  std::string ROTDEEPREG;
   std::string ROTENTER;
   std::string ROTLEAVE;
-  std::string ROTORDER = "XYZABC";
-  bool ROTRECT = true;
-  bool FEEDDPM = false;
-  bool B3AXIS = true;
+  std::string ROTORDER;
+  bool ROTRECT;
+  bool FEEDDPM;
+  bool B3AXIS;
   std::string ZUPSTR;
   std::string ZDNSTR;
 

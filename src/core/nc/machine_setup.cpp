@@ -1,5 +1,11 @@
 #include "nc/machine_setup.h"
 
+#include <cstdlib>
+#include <map>
+#include <type_traits>
+#include <variant>
+
+#include "nc/machine_keys.h"
 #include "nc/machine_list.h"
 #include "project/profile.h"
 
@@ -7,94 +13,69 @@ namespace quill {
 
 namespace {
 
-struct TextKey {
-  const char* key;
-  std::string MachineSetup::*field;
-};
-struct NumberKey {  // shown as the decimal text of the value read
-  const char* key;
-  std::string MachineSetup::*field;
-  int def;
-};
-struct FlagKey {
-  const char* key;
-  bool MachineSetup::*field;
-  bool anyNonZero;  // checked for any value but 0, else only for 1
-  int def;
-};
-
-constexpr TextKey TextKeys[] = {
-    {"RAPCODE", &MachineSetup::rapidCode},
-    {"LINCODE", &MachineSetup::linearCode},
-    {"CWCODE", &MachineSetup::cwCode},
-    {"CCWCODE", &MachineSetup::ccwCode},
-    {"ROTROTREG", &MachineSetup::rotaryRegister},
-    {"ROTLINREG", &MachineSetup::linearRegister},
-    {"ROTDEEPREG", &MachineSetup::depthRegister},
-    {"ROTENTER", &MachineSetup::rotaryEnter},
-    {"ROTLEAVE", &MachineSetup::rotaryLeave},
-    {"ROTORDER", &MachineSetup::rotaryOrder},
-    {"ZUPSTR", &MachineSetup::spindleUp},
-    {"ZDNSTR", &MachineSetup::spindleDown},
-};
-constexpr NumberKey NumberKeys[] = {
-    {"DIGL", &MachineSetup::digitsLeft, 3},      {"DIGR", &MachineSetup::digitsRight, 4},
-    {"STARTSEQ", &MachineSetup::startSeq, 10},   {"FDIGITS", &MachineSetup::feedDigitsRight, 2},
-    {"FDIGL", &MachineSetup::feedDigitsLeft, 2}, {"ROTDIGR", &MachineSetup::rotaryDigits, 2},
-};
-constexpr FlagKey FlagKeys[] = {
-    {"BINVX", &MachineSetup::invertX, true, 0},
-    {"BINVY", &MachineSetup::invertY, true, 0},
-    {"REDUN", &MachineSetup::redundant, true, 0},
-    {"MODALG", &MachineSetup::modalG, true, 1},
-    {"SEQOUT", &MachineSetup::sequenceNumbers, false, 1},
-    {"ROTRECT", &MachineSetup::rectangular, false, 1},
-    {"FEEDDPM", &MachineSetup::feedDegreesPerMinute, false, 0},
-    {"B3AXIS", &MachineSetup::programmableZ, false, 1},
-};
-
-int ItemOrNone(int value, int count) {
-  return value >= 0 && value < count ? value : -1;
+// A setup field for a key's value as read from the file (or its default).
+template <typename Field>
+void Show(MachineSetup& s, Field field, const MachineKey& k, int raw, const std::string& text) {
+  using Value = std::remove_cvref_t<decltype(s.*field)>;
+  if constexpr (std::is_same_v<Value, std::string>) {
+    s.*field = k.shape == KeyShape::Text ? text : std::to_string(raw);
+  } else if (k.shape == KeyShape::Flag) {
+    s.*field = k.anyNonZero ? raw != 0 : raw == 1;
+  } else {
+    s.*field = static_cast<Value>(k.shown(raw));
+  }
 }
-int FormatButton(int value) {
-  return value >= 2 && value <= 4 ? value : 1;
+
+// The text written for a setup field.
+template <typename Field>
+std::string Saved(const MachineSetup& s, Field field, const MachineKey& k) {
+  using Value = std::remove_cvref_t<decltype(s.*field)>;
+  if constexpr (std::is_same_v<Value, std::string>) {
+    return s.*field;
+  } else if (k.shape == KeyShape::Flag) {
+    return s.*field ? "1" : "0";
+  } else {
+    return std::to_string(k.saved(static_cast<int>(s.*field)));
+  }
+}
+
+// Reads every key as the setup window shows it; without a profile every key takes the window's default.
+void ReadKeys(MachineSetup& s, const ProfileFile* posts, const std::string& name) {
+  std::map<std::string, int> raw;  // values read so far, for the keys that follow another
+  for (const MachineKey& k : MachineKeys()) {
+    int def = k.setupDefault ? std::atoi(k.setupDefault) : k.follows ? raw[k.follows] : k.number;
+    const char* text = k.setupDefault ? k.setupDefault : k.text;
+    int value = posts && k.shape != KeyShape::Text ? posts->ReadInt(name, k.key, def) : def;
+    std::string typed = posts && k.shape == KeyShape::Text ? posts->ReadString(name, k.key, text) : text;
+    raw[k.key] = value;
+    std::visit(
+        [&](auto field) {
+          if constexpr (!std::is_same_v<decltype(field), std::monostate>) Show(s, field, k, value, typed);
+        },
+        k.setup);
+  }
 }
 
 }  // namespace
 
+MachineSetup::MachineSetup() { ReadKeys(*this, nullptr, ""); }
+
 MachineSetup LoadMachineSetup(const ProfileFile& posts, const std::string& name) {
   MachineSetup s;
-  for (const TextKey& k : TextKeys) s.*k.field = posts.ReadString(name, k.key, s.*k.field);
-  for (const NumberKey& k : NumberKeys) s.*k.field = std::to_string(posts.ReadInt(name, k.key, k.def));
-  for (const FlagKey& k : FlagKeys) {
-    int v = posts.ReadInt(name, k.key, k.def);
-    s.*k.field = k.anyNonZero ? v != 0 : v == 1;
-  }
-  s.machineType = ItemOrNone(posts.ReadInt(name, "MTYPE", 1) - 1, 6);
-  s.absolute = posts.ReadInt(name, "ABSINC", 1) == 1;
-  s.format = FormatButton(posts.ReadInt(name, "FORMAT", 1));
-  s.feedFormat = FormatButton(posts.ReadInt(name, "FFORMAT", s.format));
-  s.latheXFormat = ItemOrNone(posts.ReadInt(name, "LXFORMAT", 3), 4);
-  int arc = posts.ReadInt(name, "ARCTYPE", 5);
-  s.arcType = arc >= 1 && arc <= 5 ? arc : 6;
-  s.cutType = ItemOrNone(posts.ReadInt(name, "CUTTYPE", 0), 3);
+  ReadKeys(s, &posts, name);
   return s;
 }
 
 bool SaveMachineSetup(ProfileFile& posts, const std::string& name, const MachineSetup& s,
                       const std::vector<std::string>& machineList) {
-  std::vector<std::pair<std::string, std::string>> keys = {
-      {"MTYPE", std::to_string(s.machineType + 1)},
-      {"ABSINC", s.absolute ? "1" : "2"},
-      {"FORMAT", std::to_string(FormatButton(s.format))},
-      {"FFORMAT", std::to_string(FormatButton(s.feedFormat))},
-      {"LXFORMAT", std::to_string(s.latheXFormat)},
-      {"ARCTYPE", std::to_string(s.arcType >= 1 && s.arcType <= 6 ? s.arcType : 5)},
-      {"CUTTYPE", std::to_string(s.cutType)},
-  };
-  for (const FlagKey& k : FlagKeys) keys.emplace_back(k.key, s.*k.field ? "1" : "0");
-  for (const NumberKey& k : NumberKeys) keys.emplace_back(k.key, s.*k.field);
-  for (const TextKey& k : TextKeys) keys.emplace_back(k.key, s.*k.field);
+  std::vector<std::pair<std::string, std::string>> keys;
+  for (const MachineKey& k : MachineKeys()) {
+    std::visit(
+        [&](auto field) {
+          if constexpr (!std::is_same_v<decltype(field), std::monostate>) keys.emplace_back(k.key, Saved(s, field, k));
+        },
+        k.setup);
+  }
   bool listed = WriteMachineList(posts, machineList);
   return posts.WriteStrings(name, keys) && listed;
 }

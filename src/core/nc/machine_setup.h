@@ -17,21 +17,24 @@ inline constexpr const char* LatheXFormatItems[] = {"Out 2\" Dia as X2.0", "Out 
 inline constexpr const char* CutTypeItems[] = {"Normal X/Y", "Rotary - On Face", "Rotary - On Diameter"};
 
 struct MachineSetup {
-  int machineType = 0;   // item of "Machine Type" (MTYPE - 1); -1 none
-  bool absolute = true;  // "Abs" (for a DXF file "Mill"), else "Incremental" ("Lathe")
-  int format = 1;        // 1 "Decimal", 2 "Leading Zeros", 3 "Trailing Zeros", 4 "Leading && Trailing"
-  int feedFormat = 1;
-  int latheXFormat = 0;  // item; -1 none
-  int arcType = 5;       // the checked "Arc Center Type" button 1 ... 6; 0 none
-  int cutType = 0;       // item of "Cutting Method"; -1 none
-  bool invertX = false, invertY = false, redundant = false, modalG = true;
-  bool sequenceNumbers = true, rectangular = true, feedDegreesPerMinute = false, programmableZ = true;
+  // Every key at the setup window's default for an absent key (the table in nc/machine_keys.cpp).
+  MachineSetup();
+
+  int machineType;   // item of "Machine Type" (MTYPE - 1); -1 none
+  bool absolute;     // "Abs" (for a DXF file "Mill"), else "Incremental" ("Lathe")
+  int format;        // 1 "Decimal", 2 "Leading Zeros", 3 "Trailing Zeros", 4 "Leading && Trailing"
+  int feedFormat;
+  int latheXFormat;  // item; -1 none
+  int arcType;       // the checked "Arc Center Type" button 1 ... 6; 0 none
+  int cutType;       // item of "Cutting Method"; -1 none
+  bool invertX, invertY, redundant, modalG;
+  bool sequenceNumbers, rectangular, feedDegreesPerMinute, programmableZ;
   // Text fields, exactly as typed.
-  std::string digitsLeft = "3", digitsRight = "4", startSeq = "10", feedDigitsRight = "2", feedDigitsLeft = "2";
-  std::string rotaryDigits = "2";
-  std::string rapidCode = "G00", linearCode = "G01", cwCode = "G02", ccwCode = "G03";
-  std::string rotaryRegister = "B", linearRegister = "X", depthRegister = "Z";
-  std::string rotaryEnter, rotaryLeave, rotaryOrder = "XYZABC", spindleUp, spindleDown;
+  std::string digitsLeft, digitsRight, startSeq, feedDigitsRight, feedDigitsLeft;
+  std::string rotaryDigits;
+  std::string rapidCode, linearCode, cwCode, ccwCode;
+  std::string rotaryRegister, linearRegister, depthRegister;
+  std::string rotaryEnter, rotaryLeave, rotaryOrder, spindleUp, spindleDown;
 };
 
 MachineSetup LoadMachineSetup(const ProfileFile& posts, const std::string& name);

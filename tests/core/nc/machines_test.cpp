@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <set>
+#include <variant>
 
 #include "nc/format_number.h"
 #include "nc/machine_definition.h"
+#include "nc/machine_keys.h"
 #include "nc/machine_list.h"
 #include "nc/machine_setup.h"
 #include "project/profile.h"
@@ -83,6 +86,31 @@ TEST_F(Machines, SetupShowsItsOwnDefaultsAndSavesAsTyped) {
   EXPECT_EQ(m.ROTROTREG, "B");
 }
 
+// The setup window writes every key of the table; what it writes for a new machine reads back in the
+// post-processor as the post-processor's own defaults, except where the two differ on purpose.
+TEST_F(Machines, ANewMachineSavedWithItsDefaultsReadsBackAsThePostDefaults) {
+  ProfileFile posts = Posts("");
+  ASSERT_TRUE(SaveMachineSetup(posts, "NEW", MachineSetup{}, {"NEW"}));
+  std::vector<std::string> written;
+  for (const MachineKey& k : MachineKeys()) {
+    if (posts.ReadString("NEW", k.key, "absent") != "absent") written.push_back(k.key);
+  }
+  EXPECT_EQ(written.size(), MachineKeys().size());
+  EXPECT_EQ(std::set<std::string>(written.begin(), written.end()).size(), written.size()) << "a key listed twice";
+
+  MachineDefinition saved = ReadMachineDefinition(posts, "NEW"), post;
+  EXPECT_EQ(saved.ROTROTREG, "B");
+  EXPECT_EQ(post.ROTROTREG, "C");
+  EXPECT_EQ(saved.FDIGL, 2);
+  EXPECT_EQ(post.FDIGL, post.DIGL);
+  saved.ROTROTREG = post.ROTROTREG;
+  saved.FDIGL = post.FDIGL;
+  saved.name.clear();
+  for (const MachineKey& k : MachineKeys()) {
+    std::visit([&](auto field) { EXPECT_EQ(saved.*field, post.*field) << k.key; }, k.definition);
+  }
+}
+
 TEST_F(Machines, ControlsEnabledByMachineType) {
   MachineSetup s;
   s.machineType = 1;
@@ -100,6 +128,7 @@ TEST_F(Machines, ControlsEnabledByMachineType) {
 
 TEST_F(Machines, PrintedListing) {
   MachineSetup s;
+  s.latheXFormat = 0;
   s.machineType = 3;
   EXPECT_EQ(MachineListingLines("P", s),
             (Lines{"****** Settings for Machine [P] *******", " ", "Machine Type                   : Print File",
