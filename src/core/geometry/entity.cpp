@@ -57,34 +57,50 @@ void tgEntity::ArcPoint(double angle, double& x, double& y) const {
   y = v_[1] + v_[3] * std::sin(angle);
 }
 
-bool tgEntity::StartpointXYZ(double& x, double& y, double& z) const {
-  switch (kind_) {
-    case KindPoint:
-    case KindLine: x = v_[0], y = v_[1], z = v_[2]; return true;
-    case KindArc: ArcPoint(SA(), x, y), z = v_[2]; return true;
-    default: ReportKindError("StartpointXYZ", *this); return false;
+void tgEntity::StartXYZ(double& x, double& y, double& z) const {
+  if (IsArc()) {
+    ArcPoint(SA(), x, y);
+  } else {
+    x = v_[0], y = v_[1];
   }
+  z = v_[2];
 }
 
-bool tgEntity::EndpointXYZ(double& x, double& y, double& z) const {
-  switch (kind_) {
-    case KindPoint: x = v_[0], y = v_[1], z = v_[2]; return true;
-    case KindLine: x = v_[3], y = v_[4], z = v_[5]; return true;
-    case KindArc: ArcPoint(FA(), x, y), z = v_[2]; return true;
-    default: ReportKindError("EndpointXYZ", *this); return false;
+void tgEntity::EndXYZ(double& x, double& y, double& z) const {
+  if (IsLine()) {
+    x = v_[3], y = v_[4], z = v_[5];
+    return;
   }
+  if (IsArc()) {
+    ArcPoint(FA(), x, y);
+  } else {
+    x = v_[0], y = v_[1];
+  }
+  z = v_[2];
 }
 
-bool tgEntity::StartPoint(tgEntity& p) const {
+bool tgEntity::StartpointXYZ(Ui& ui, double& x, double& y, double& z) const {
+  if (!Handles(ui, "StartpointXYZ")) return false;
+  StartXYZ(x, y, z);
+  return true;
+}
+
+bool tgEntity::EndpointXYZ(Ui& ui, double& x, double& y, double& z) const {
+  if (!Handles(ui, "EndpointXYZ")) return false;
+  EndXYZ(x, y, z);
+  return true;
+}
+
+bool tgEntity::StartPoint(Ui& ui, tgEntity& p) const {
   double x, y, z;
-  if (!StartpointXYZ(x, y, z)) return false;
+  if (!StartpointXYZ(ui, x, y, z)) return false;
   p.SetPoint(x, y, z);
   return true;
 }
 
-bool tgEntity::EndPoint(tgEntity& p) const {
+bool tgEntity::EndPoint(Ui& ui, tgEntity& p) const {
   double x, y, z;
-  if (!EndpointXYZ(x, y, z)) return false;
+  if (!EndpointXYZ(ui, x, y, z)) return false;
   p.SetPoint(x, y, z);
   return true;
 }
@@ -93,29 +109,31 @@ double tgEntity::ArcPointAngle(double fromStart) const {
   return ccw_ ? SA() + fromStart : SA() - fromStart;
 }
 
-bool tgEntity::MidpointXYZ(double& x, double& y, double& z) const {
+bool tgEntity::MidpointXYZ(Ui& ui, double& x, double& y, double& z) const {
   z = 0;
   if (IsLine()) {
     MidPoint(v_[0], v_[1], v_[3], v_[4], x, y);
     return true;
   }
   if (IsArc()) {
-    ArcPoint(ArcPointAngle(ArcAngle() / 2), x, y);
+    ArcPoint(ArcPointAngle(ArcAngle(ui) / 2), x, y);
     return true;
   }
-  ReportKindError("MidpointXYZ", *this);
+  ReportKindError(ui, "MidpointXYZ", *this);
   return false;
 }
 
-double tgEntity::LineAngle() const {
-  if (IsLine()) return VectorAngle(v_[3] - v_[0], v_[4] - v_[1]);
-  ReportKindError("LineAngle", *this);
+double tgEntity::LineAngleOf() const { return VectorAngle(v_[3] - v_[0], v_[4] - v_[1]); }
+
+double tgEntity::LineAngle(Ui& ui) const {
+  if (IsLine()) return LineAngleOf();
+  ReportKindError(ui, "LineAngle", *this);
   return 0;
 }
 
-double tgEntity::ArcAngle() const {
+double tgEntity::ArcAngle(Ui& ui) const {
   if (!IsArc()) {
-    ReportKindError("ArcAngle", *this);
+    ReportKindError(ui, "ArcAngle", *this);
     return 1.0;
   }
   double from = SweepFrom(), to = SweepTo();
@@ -124,50 +142,58 @@ double tgEntity::ArcAngle() const {
   return IsZero(s) ? TwoPi : std::fabs(s);
 }
 
-double tgEntity::Length() const {
+double tgEntity::LengthOf() const {
   if (IsLine()) return std::fabs(Distance2D(v_[0], v_[1], v_[3], v_[4]));
-  if (IsArc()) {
-    double from = SweepFrom(), to = SweepTo();
-    if (from > to) to += TwoPi;
-    return R() * std::fabs(to - from);
-  }
-  ReportKindError("Length", *this);
+  double from = SweepFrom(), to = SweepTo();
+  if (from > to) to += TwoPi;
+  return R() * std::fabs(to - from);
+}
+
+double tgEntity::Length(Ui& ui) const {
+  if (IsLine() || IsArc()) return LengthOf();
+  ReportKindError(ui, "Length", *this);
   return 0;
 }
 
-bool tgEntity::Extents(double& xmin, double& ymin, double& xmax, double& ymax) const {
+void tgEntity::ExtentsOf(double& xmin, double& ymin, double& xmax, double& ymax) const {
   switch (kind_) {
-    case KindPoint:
-      xmin = xmax = v_[0];
-      ymin = ymax = v_[1];
-      return true;
     case KindLine:
       xmin = MinReal(v_[0], v_[3]);
       xmax = MaxReal(v_[0], v_[3]);
       ymin = MinReal(v_[1], v_[4]);
       ymax = MaxReal(v_[1], v_[4]);
-      return true;
-    case KindArc: ArcExtents(v_[0], v_[1], R(), SweepFrom(), SweepTo(), xmin, ymin, xmax, ymax); return true;
-    default: ReportKindError("Extents", *this); return false;
+      return;
+    case KindArc: ArcExtents(v_[0], v_[1], R(), SweepFrom(), SweepTo(), xmin, ymin, xmax, ymax); return;
+    default:
+      xmin = xmax = v_[0];
+      ymin = ymax = v_[1];
   }
 }
 
-bool tgEntity::Fullcircle() const {
-  if (!IsArc()) {
-    ReportKindError("Fullcircle", *this);
-    return false;
-  }
+bool tgEntity::Extents(Ui& ui, double& xmin, double& ymin, double& xmax, double& ymax) const {
+  if (!Handles(ui, "Extents")) return false;
+  ExtentsOf(xmin, ymin, xmax, ymax);
+  return true;
+}
+
+bool tgEntity::IsFullCircle() const {
   return IsZero(R() * std::cos(SA()) - R() * std::cos(FA())) && IsZero(R() * std::sin(SA()) - R() * std::sin(FA()));
 }
 
-bool tgEntity::Valid() {
+bool tgEntity::Fullcircle(Ui& ui) const {
+  if (IsArc()) return IsFullCircle();
+  ReportKindError(ui, "Fullcircle", *this);
+  return false;
+}
+
+bool tgEntity::Valid(Ui& ui) {
   switch (kind_) {
     case KindPoint: return true;
-    case KindLine: return !IsZero(Length());
+    case KindLine: return !IsZero(LengthOf());
     case KindArc: break;
-    default: ReportKindError("Valid", *this); return false;
+    default: ReportKindError(ui, "Valid", *this); return false;
   }
-  if (Fullcircle()) {
+  if (IsFullCircle()) {
     v_[4] = 0;
     v_[5] = TwoPi;
   } else {
@@ -182,7 +208,11 @@ bool tgEntity::Valid() {
   return R() > 0;
 }
 
-bool tgEntity::SameAs(const tgEntity& e) const {
+bool tgEntity::SameAs(Ui& ui, const tgEntity& e) const {
+  return Handles(ui, "Same As") && Matches(e);
+}
+
+bool tgEntity::Matches(const tgEntity& e) const {
   auto same = [](double a, double b) { return IsZero(a - b); };
   switch (kind_) {
     case KindPoint: return e.IsPoint() && same(X(), e.X()) && same(Y(), e.Y());
@@ -193,7 +223,7 @@ bool tgEntity::SameAs(const tgEntity& e) const {
     case KindArc:
       if (!e.IsArc() || !same(X(), e.X()) || !same(Y(), e.Y()) || !same(R(), e.R())) return false;
       return (same(SA(), e.FA()) && same(FA(), e.SA())) || (same(SA(), e.SA()) && same(FA(), e.FA()));
-    default: ReportKindError("Same As", *this); return false;
+    default: return false;
   }
 }
 

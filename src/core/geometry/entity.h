@@ -11,6 +11,8 @@
 
 namespace quill {
 
+class Ui;
+
 enum EntityKind : uint8_t { KindBlank = 0, KindPoint = 1, KindLine = 2, KindArc = 3 };
 
 // Bits of an entity's flags.
@@ -52,34 +54,36 @@ class tgEntity {
   void SetMarked(bool on) { SetFlag(MarkedBit, on); }
   bool Marked() const { return (flags_ >> MarkedBit) & 1u; }
 
-  // End points and measures.  Called on a kind they do not handle they report it and return their
-  // default (false, 0, or 1.0 for ArcAngle).
-  bool StartpointXYZ(double& x, double& y, double& z) const;
-  bool EndpointXYZ(double& x, double& y, double& z) const;
-  bool StartPoint(tgEntity& p) const;
-  bool EndPoint(tgEntity& p) const;
-  bool MidpointXYZ(double& x, double& y, double& z) const;  // z is always 0
-  double LineAngle() const;                                 // -9999.0 for a zero-length line
-  double ArcAngle() const;
-  double Length() const;
-  bool Extents(double& xmin, double& ymin, double& xmax, double& ymax) const;
-  bool Fullcircle() const;
-  bool Valid();  // also brings an arc's angles into the usual range
-  bool SameAs(const tgEntity& e) const;
+  // End points and measures.  Called on a kind they do not handle they report it to ui ("<label> called
+  // with <kind name>") and return their default (false, 0, or 1.0 for ArcAngle).
+  bool StartpointXYZ(Ui& ui, double& x, double& y, double& z) const;
+  bool EndpointXYZ(Ui& ui, double& x, double& y, double& z) const;
+  bool StartPoint(Ui& ui, tgEntity& p) const;
+  bool EndPoint(Ui& ui, tgEntity& p) const;
+  bool MidpointXYZ(Ui& ui, double& x, double& y, double& z) const;  // z is always 0
+  double LineAngle(Ui& ui) const;                                   // -9999.0 for a zero-length line
+  double ArcAngle(Ui& ui) const;
+  double Length(Ui& ui) const;
+  bool Extents(Ui& ui, double& xmin, double& ymin, double& xmax, double& ymax) const;
+  bool Fullcircle(Ui& ui) const;
+  bool Valid(Ui& ui);  // also brings an arc's angles into the usual range
+  bool SameAs(Ui& ui, const tgEntity& e) const;
 
-  // Transforms.
-  void Move(double dx, double dy, double dz);
-  void Rotate(double cx, double cy, double angle);
-  void Mirror(double px, double py, double angle);
-  void MirrorLine(const tgEntity& line);
-  void Scale(double cx, double cy, double factor);
-  void Offset(int side, double d);  // side 1 left of the travel, -1 right
-  void SwapEnds();
+  // Transforms; a kind they do not handle is reported to ui and left unchanged.
+  void Move(Ui& ui, double dx, double dy, double dz);
+  void Rotate(Ui& ui, double cx, double cy, double angle);
+  void Mirror(Ui& ui, double px, double py, double angle);
+  void MirrorLine(Ui& ui, const tgEntity& line);
+  void Scale(Ui& ui, double cx, double cy, double factor);
+  void Offset(Ui& ui, int side, double d);  // side 1 left of the travel, -1 right
+  void SwapEnds(Ui& ui);
   bool MakeCCW();
-  void OrientFrom(double x, double y);
+  // Turns a line or arc so that it starts at the end nearer (x, y); a blank entity is reported.
+  void OrientFrom(Ui& ui, double x, double y);
+  // The point at a fraction of the way along; false for a blank entity.
   bool PointAtFraction(tgEntity& p, double f) const;
 
-  // Distances and point tests.
+  // Distances and point tests; a blank entity is near nothing, on nothing and contains nothing.
   double DistanceTo(const tgEntity& e) const;
   double DistanceToPoint(double x, double y, double z) const;
   bool IsOn(const tgEntity& p) const;
@@ -94,8 +98,17 @@ class tgEntity {
 
  private:
   void SetFlag(int bit, bool on);
-  // True for a point, line or arc; otherwise reports the operation's label.
-  bool Handles(const char* label) const;
+  // True for a point, line or arc; otherwise reports the operation's label to ui.
+  bool Handles(Ui& ui, const char* label) const;
+  // The measures for the kinds that have them, unchecked: the public forms check the kind first.
+  void StartXYZ(double& x, double& y, double& z) const;
+  void EndXYZ(double& x, double& y, double& z) const;
+  double LineAngleOf() const;
+  double LengthOf() const;
+  void ExtentsOf(double& xmin, double& ymin, double& xmax, double& ymax) const;
+  bool IsFullCircle() const;
+  bool Matches(const tgEntity& e) const;  // SameAs for a point, line or arc
+  void Reverse();
   // The counter-clockwise sweep an arc covers, whatever its direction of travel.
   double SweepFrom() const { return ccw_ ? v_[4] : v_[5]; }
   double SweepTo() const { return ccw_ ? v_[5] : v_[4]; }

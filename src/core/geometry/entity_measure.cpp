@@ -41,8 +41,9 @@ double tgEntity::DistanceToPoint(double x, double y, double z) const {
 }
 
 bool tgEntity::BoxContains(double tol, double x, double y) const {
+  if (kind_ < KindPoint || kind_ > KindArc) return false;
   double xmin = 0, ymin = 0, xmax = 0, ymax = 0;
-  Extents(xmin, ymin, xmax, ymax);
+  ExtentsOf(xmin, ymin, xmax, ymax);
   return !(xmin - tol > x || x > xmax + tol || ymin - tol > y || y > ymax + tol);
 }
 
@@ -52,7 +53,7 @@ bool tgEntity::PointInBox(const tgEntity& p) const {
 
 bool tgEntity::IsOn(const tgEntity& p) const {
   switch (kind_) {
-    case KindPoint: return SameAs(p);
+    case KindPoint: return Matches(p);
     case KindLine: return IsZero(DistanceTo(p)) && PointInBox(p);
     case KindArc: break;
     default: return false;
@@ -61,7 +62,7 @@ bool tgEntity::IsOn(const tgEntity& p) const {
   double lo = SweepFrom(), hi = SweepTo();
   if (hi < lo) hi += TwoPi;
   if (b < lo) b += TwoPi;
-  return ((lo <= b && b <= hi) || Fullcircle()) && IsZero(DistanceTo(p));
+  return ((lo <= b && b <= hi) || IsFullCircle()) && IsZero(DistanceTo(p));
 }
 
 bool tgEntity::IsOnXY(double x, double y) const {
@@ -72,21 +73,21 @@ bool tgEntity::IsOnXY(double x, double y) const {
 
 bool tgEntity::Merge(const tgEntity& e) {
   if (!IsLine() || !e.IsLine() || !IsZero(DistanceTo(e))) return false;
-  if (SameAs(e)) return true;
+  if (Matches(e)) return true;
   tgEntity a, b, c, d;
   a.SetPoint(X(), Y(), Z());
   b.SetPoint(XE(), YE(), ZE());
   c.SetPoint(e.X(), e.Y(), e.Z());
   d.SetPoint(e.XE(), e.YE(), e.ZE());
   if (!e.PointInBox(a) && !e.PointInBox(b) && !PointInBox(c) && !PointInBox(d)) return false;
-  double old = LineAngle();
+  double old = LineAngleOf();
   v_[0] = MinReal(MinReal(a.X(), b.X()), MinReal(c.X(), d.X()));
   v_[1] = MinReal(MinReal(a.Y(), b.Y()), MinReal(c.Y(), d.Y()));
   v_[3] = MaxReal(MaxReal(a.X(), b.X()), MaxReal(c.X(), d.X()));
   v_[4] = MaxReal(MaxReal(a.Y(), b.Y()), MaxReal(c.Y(), d.Y()));
   // The box corners give the right segment only for lines rising to the right; otherwise turn it.
-  if (!IsZero(LineAngle() - old)) SwapEnds();
-  if (!IsZero(LineAngle() - old)) SwapReals(v_[1], v_[4]);
+  if (!IsZero(LineAngleOf() - old)) Reverse();
+  if (!IsZero(LineAngleOf() - old)) SwapReals(v_[1], v_[4]);
   return true;
 }
 

@@ -3,33 +3,14 @@
 #include <string>
 
 #include "geometry/entity.h"
-#include "ui/batch_ui.h"
+#include "ui/ui.h"
 
 namespace quill {
 
 double EntityTolerance = DefaultEntityTolerance;
 
-namespace {
-
-Ui* reportUi = nullptr;
-
-Ui& CurrentUi() {
-  static BatchUi fallback;
-  return reportUi ? *reportUi : fallback;
-}
-
-}  // namespace
-
-void ReportKindError(const char* label, const tgEntity& e) {
-  CurrentUi().Error(std::string(label) + " called with " + e.KindName());
-}
-
-GeometryUiScope::GeometryUiScope(Ui& ui) : saved_(reportUi) {
-  reportUi = &ui;
-}
-
-GeometryUiScope::~GeometryUiScope() {
-  reportUi = saved_;
+void ReportKindError(Ui& ui, const char* label, const tgEntity& e) {
+  ui.Error(std::string(label) + " called with " + e.KindName());
 }
 
 }  // namespace quill

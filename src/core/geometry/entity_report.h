@@ -16,18 +16,6 @@ inline constexpr double DefaultEntityTolerance = 0.0001;
 extern double EntityTolerance;
 
 // Shows "<label> called with <kind name of e>" as an error box.
-void ReportKindError(const char* label, const tgEntity& e);
-
-// The Ui the reports go to while the scope lives; without one they go to standard error.
-class GeometryUiScope {
- public:
-  explicit GeometryUiScope(Ui& ui);
-  ~GeometryUiScope();
-  GeometryUiScope(const GeometryUiScope&) = delete;
-  GeometryUiScope& operator=(const GeometryUiScope&) = delete;
-
- private:
-  Ui* saved_;
-};
+void ReportKindError(Ui& ui, const char* label, const tgEntity& e);
 
 }  // namespace quill

@@ -7,14 +7,14 @@
 
 namespace quill {
 
-bool tgEntity::Handles(const char* label) const {
+bool tgEntity::Handles(Ui& ui, const char* label) const {
   if (kind_ >= KindPoint && kind_ <= KindArc) return true;
-  ReportKindError(label, *this);
+  ReportKindError(ui, label, *this);
   return false;
 }
 
-void tgEntity::Move(double dx, double dy, double dz) {
-  if (!Handles("Move")) return;
+void tgEntity::Move(Ui& ui, double dx, double dy, double dz) {
+  if (!Handles(ui, "Move")) return;
   v_[0] += dx;
   v_[1] += dy;
   v_[2] += dz;
@@ -25,11 +25,11 @@ void tgEntity::Move(double dx, double dy, double dz) {
   }
 }
 
-void tgEntity::Rotate(double cx, double cy, double angle) {
-  if (!Handles("Rotate")) return;
+void tgEntity::Rotate(Ui& ui, double cx, double cy, double angle) {
+  if (!Handles(ui, "Rotate")) return;
   RotatePoint(v_[0], v_[1], cx, cy, angle);
   if (IsLine()) RotatePoint(v_[3], v_[4], cx, cy, angle);
-  if (IsArc() && !Fullcircle()) {
+  if (IsArc() && !IsFullCircle()) {
     // Only what went below zero is brought back; angles above a turn stay as they are.
     for (double* a : {&v_[4], &v_[5]}) {
       *a += angle;
@@ -38,11 +38,11 @@ void tgEntity::Rotate(double cx, double cy, double angle) {
   }
 }
 
-void tgEntity::Mirror(double px, double py, double angle) {
-  if (!Handles("mirror")) return;
+void tgEntity::Mirror(Ui& ui, double px, double py, double angle) {
+  if (!Handles(ui, "mirror")) return;
   MirrorPoint(v_[0], v_[1], px, py, angle);
   if (IsLine()) MirrorPoint(v_[3], v_[4], px, py, angle);
-  if (IsArc() && !Fullcircle()) {
+  if (IsArc() && !IsFullCircle()) {
     double sa = TwoPi - FA() + 2 * angle;
     double fa = TwoPi - SA() + 2 * angle;
     if (sa > TwoPi) sa -= TwoPi;
@@ -52,16 +52,16 @@ void tgEntity::Mirror(double px, double py, double angle) {
   }
 }
 
-void tgEntity::MirrorLine(const tgEntity& line) {
+void tgEntity::MirrorLine(Ui& ui, const tgEntity& line) {
   if (!line.IsLine()) {
-    ReportKindError("MirrorLine,line is an", line);
+    ReportKindError(ui, "MirrorLine,line is an", line);
     return;
   }
-  Mirror(line.X(), line.Y(), line.LineAngle());
+  Mirror(ui, line.X(), line.Y(), line.LineAngleOf());
 }
 
-void tgEntity::Scale(double cx, double cy, double factor) {
-  if (!Handles("Scale")) return;
+void tgEntity::Scale(Ui& ui, double cx, double cy, double factor) {
+  if (!Handles(ui, "Scale")) return;
   v_[0] = cx + factor * (v_[0] - cx);
   v_[1] = cy + factor * (v_[1] - cy);
   if (IsLine()) {
@@ -71,14 +71,14 @@ void tgEntity::Scale(double cx, double cy, double factor) {
   if (IsArc()) v_[3] *= factor;
 }
 
-void tgEntity::Offset(int side, double d) {
+void tgEntity::Offset(Ui& ui, int side, double d) {
   if (IsLine()) {
-    double a = LineAngle() + (side == 1 ? HalfPi : -HalfPi);
-    Move(d * std::cos(a), d * std::sin(a), 0);
+    double a = LineAngleOf() + (side == 1 ? HalfPi : -HalfPi);
+    Move(ui, d * std::cos(a), d * std::sin(a), 0);
     return;
   }
   if (!IsArc()) {
-    ReportKindError("Offset", *this);
+    ReportKindError(ui, "Offset", *this);
     return;
   }
   // Left of a counter-clockwise travel (right of a clockwise one) is towards the centre.
@@ -86,18 +86,22 @@ void tgEntity::Offset(int side, double d) {
   v_[3] += inward ? -d : d;
 }
 
-void tgEntity::SwapEnds() {
+void tgEntity::Reverse() {
   if (IsLine()) {
     for (int i = 0; i < 3; ++i) SwapReals(v_[i], v_[i + 3]);
+  } else if (IsArc()) {
+    // The same points travelled the other way: start and finish change places and so does the turn.
+    SwapReals(v_[4], v_[5]);
+    ccw_ = !ccw_;
+  }
+}
+
+void tgEntity::SwapEnds(Ui& ui) {
+  if (IsLine() || IsArc()) {
+    Reverse();
     return;
   }
-  if (!IsArc()) {
-    ReportKindError("SwapEnds", *this);
-    return;
-  }
-  // The same points travelled the other way: start and finish change places and so does the turn.
-  SwapReals(v_[4], v_[5]);
-  ccw_ = !ccw_;
+  ReportKindError(ui, "SwapEnds", *this);
 }
 
 bool tgEntity::MakeCCW() {
@@ -107,11 +111,11 @@ bool tgEntity::MakeCCW() {
   return true;
 }
 
-void tgEntity::OrientFrom(double x, double y) {
+void tgEntity::OrientFrom(Ui& ui, double x, double y) {
   double sx = 0, sy = 0, ex = 0, ey = 0, z = 0;
-  if (!StartpointXYZ(sx, sy, z)) return;
-  EndpointXYZ(ex, ey, z);
-  if (std::fabs(Distance2D(ex, ey, x, y)) < std::fabs(Distance2D(sx, sy, x, y))) SwapEnds();
+  if (!StartpointXYZ(ui, sx, sy, z)) return;
+  EndpointXYZ(ui, ex, ey, z);
+  if (std::fabs(Distance2D(ex, ey, x, y)) < std::fabs(Distance2D(sx, sy, x, y))) SwapEnds(ui);
 }
 
 bool tgEntity::PointAtFraction(tgEntity& p, double f) const {
@@ -122,13 +126,13 @@ bool tgEntity::PointAtFraction(tgEntity& p, double f) const {
     return true;
   }
   if (IsLine()) {
-    double along = Length() * f, a = LineAngle();
+    double along = LengthOf() * f, a = LineAngleOf();
     p.SetPoint(v_[0] + along * std::cos(a), v_[1] + along * std::sin(a), 0);
     return true;
   }
   if (!IsArc()) return false;
   double x, y;
-  ArcPoint(ArcPointAngle(R() != 0 ? Length() * f / R() : 0), x, y);
+  ArcPoint(ArcPointAngle(R() != 0 ? LengthOf() * f / R() : 0), x, y);
   p.SetPoint(x, y, 0);
   return true;
 }

@@ -23,7 +23,7 @@ bool tgIntersection::Crossings(const tgEntity& e1, const tgEntity& e2) {
   } else if (e1.IsArc() && e2.IsArc()) {
     code = CircleCircleIntersect(e1.X(), e1.Y(), e1.R(), e2.X(), e2.Y(), e2.R(), r);
   } else {
-    ReportKindError("Interesct", e1);
+    ReportKindError(ui_, "Interesct", e1);
     return false;
   }
   if (code != IntersectFound) return false;
@@ -48,7 +48,9 @@ void tgIntersection::KeepPointsOnBoth(const tgEntity& e1, const tgEntity& e2) {
 }
 
 bool tgIntersection::Compute(const tgEntity& e1, const tgEntity& e2, bool check) {
-  *this = tgIntersection();
+  X1 = Y1 = X2 = Y2 = 0;
+  Count = 0;
+  Tangent = false;
   if (!Crossings(e1, e2)) return false;
   if (!check) return true;
   KeepPointsOnBoth(e1, e2);

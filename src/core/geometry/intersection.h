@@ -7,9 +7,13 @@
 namespace quill {
 
 class tgEntity;
+class Ui;
 
 class tgIntersection {
  public:
+  // ui: where a point or blank entity handed to Compute is reported.
+  explicit tgIntersection(Ui& ui) : ui_(ui) {}
+
   double X1 = 0, Y1 = 0;
   double X2 = 0, Y2 = 0;
   int32_t Count = 0;     // valid points: 0, 1 or 2
@@ -25,6 +29,7 @@ class tgIntersection {
   bool IsTangent() const { return Tangent; }
 
  private:
+  Ui& ui_;
   bool Crossings(const tgEntity& e1, const tgEntity& e2);
   void KeepPointsOnBoth(const tgEntity& e1, const tgEntity& e2);
 };

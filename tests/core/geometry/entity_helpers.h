@@ -12,7 +12,6 @@ namespace quill {
 class GeometryTest : public ::testing::Test {
  protected:
   TestUi ui;
-  GeometryUiScope scope{ui};
 };
 
 inline tgEntity Arc(double cx, double cy, double r, double sa, double fa, bool ccw = true) {

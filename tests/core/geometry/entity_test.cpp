@@ -18,8 +18,8 @@ TEST_F(EntityTest, NewEntityIsBlankAndReportsWhatItCannotMeasure) {
   EXPECT_TRUE(e.IsCCW());
   EXPECT_FALSE(e.Selected());
   EXPECT_FALSE(e.Marked());
-  EXPECT_EQ(e.Length(), 0);
-  EXPECT_EQ(e.ArcAngle(), 1.0);
+  EXPECT_EQ(e.Length(ui), 0);
+  EXPECT_EQ(e.ArcAngle(ui), 1.0);
   ASSERT_EQ(ui.messages.size(), 2u);
   EXPECT_EQ(ui.messages[0].text, "Length called with Blank");
   EXPECT_EQ(ui.messages[0].kind, MsgKind::Error);
@@ -29,16 +29,16 @@ TEST_F(EntityTest, NewEntityIsBlankAndReportsWhatItCannotMeasure) {
 TEST_F(EntityTest, ErrorLabelsNameTheOperation) {
   tgEntity blank, point = Point(1, 1);
   double x, y, z;
-  point.LineAngle();
-  point.MidpointXYZ(x, y, z);
-  point.Offset(1, 0.1);
-  point.SwapEnds();
-  blank.Move(1, 1, 1);
-  blank.Mirror(0, 0, 0);
-  blank.SameAs(point);
-  blank.Valid();
+  point.LineAngle(ui);
+  point.MidpointXYZ(ui, x, y, z);
+  point.Offset(ui, 1, 0.1);
+  point.SwapEnds(ui);
+  blank.Move(ui, 1, 1, 1);
+  blank.Mirror(ui, 0, 0, 0);
+  blank.SameAs(ui, point);
+  blank.Valid(ui);
   tgEntity other = Point(2, 2);
-  other.MirrorLine(point);
+  other.MirrorLine(ui, point);
   EXPECT_EQ(ui.Texts(),
             (std::vector<std::string>{"LineAngle called with Point", "MidpointXYZ called with Point",
                                       "Offset called with Point", "SwapEnds called with Point",
@@ -60,45 +60,45 @@ TEST_F(EntityTest, FlagsAreIndependentBits) {
 
 TEST_F(EntityTest, ArcWithEqualAnglesSweepsAFullTurnButHasNoLength) {
   tgEntity a = Arc(0, 0, 1, 1.0, 1.0);
-  EXPECT_DOUBLE_EQ(a.ArcAngle(), TwoPi);
-  EXPECT_EQ(a.Length(), 0);
-  EXPECT_TRUE(a.Valid());
+  EXPECT_DOUBLE_EQ(a.ArcAngle(ui), TwoPi);
+  EXPECT_EQ(a.Length(ui), 0);
+  EXPECT_TRUE(a.Valid(ui));
   EXPECT_EQ(a.SA(), 0);
   EXPECT_DOUBLE_EQ(a.FA(), TwoPi);
-  EXPECT_DOUBLE_EQ(a.Length(), TwoPi);
+  EXPECT_DOUBLE_EQ(a.Length(ui), TwoPi);
 }
 
 TEST_F(EntityTest, ValidBringsAnglesIntoOneTurnAndRefusesBadShapes) {
   tgEntity a = Arc(0, 0, 1, 7.0, 8.0);
-  EXPECT_TRUE(a.Valid());
+  EXPECT_TRUE(a.Valid(ui));
   EXPECT_NEAR(a.SA(), 7.0 - TwoPi, 1e-12);
   EXPECT_NEAR(a.FA(), 8.0 - TwoPi, 1e-12);
   tgEntity b = Arc(0, 0, 1, -0.5, 1.0);
-  EXPECT_TRUE(b.Valid());
+  EXPECT_TRUE(b.Valid(ui));
   EXPECT_NEAR(b.SA(), TwoPi - 0.5, 1e-12);
   tgEntity huge = Arc(0, 0, 1, 1e300, -1e300);
-  EXPECT_TRUE(huge.Valid());  // finishes, whatever the angles come to
-  EXPECT_FALSE(Arc(0, 0, 0, 0, 1).Valid());
-  EXPECT_FALSE(Line(1, 1, 1.0005, 1).Valid());
-  EXPECT_TRUE(Point(0, 0).Valid());
+  EXPECT_TRUE(huge.Valid(ui));  // finishes, whatever the angles come to
+  EXPECT_FALSE(Arc(0, 0, 0, 0, 1).Valid(ui));
+  EXPECT_FALSE(Line(1, 1, 1.0005, 1).Valid(ui));
+  EXPECT_TRUE(Point(0, 0).Valid(ui));
 }
 
 TEST_F(EntityTest, ClockwiseArcRunsFromItsStartAngleTheShortWayRound) {
   // Clockwise from 90 degrees to 0: the quarter in the first quadrant.
   tgEntity cw = Arc(0, 0, 1, HalfPi, 0, false);
   double x, y, z;
-  cw.StartpointXYZ(x, y, z);
+  cw.StartpointXYZ(ui, x, y, z);
   EXPECT_NEAR(x, 0, 1e-12);
   EXPECT_NEAR(y, 1, 1e-12);
-  cw.EndpointXYZ(x, y, z);
+  cw.EndpointXYZ(ui, x, y, z);
   EXPECT_NEAR(x, 1, 1e-12);
-  EXPECT_NEAR(cw.ArcAngle(), HalfPi, 1e-12);
-  EXPECT_NEAR(cw.Length(), HalfPi, 1e-12);
-  cw.MidpointXYZ(x, y, z);
+  EXPECT_NEAR(cw.ArcAngle(ui), HalfPi, 1e-12);
+  EXPECT_NEAR(cw.Length(ui), HalfPi, 1e-12);
+  cw.MidpointXYZ(ui, x, y, z);
   EXPECT_NEAR(x, std::sqrt(0.5), 1e-12);
   EXPECT_NEAR(y, std::sqrt(0.5), 1e-12);
   double xmin, ymin, xmax, ymax;
-  cw.Extents(xmin, ymin, xmax, ymax);
+  cw.Extents(ui, xmin, ymin, xmax, ymax);
   EXPECT_NEAR(xmin, 0, 1e-12);
   EXPECT_NEAR(ymax, 1, 1e-12);
   tgEntity p;
@@ -119,32 +119,32 @@ TEST_F(EntityTest, MakeCcwAndSwapEndsKeepThePointsOfAClockwiseArc) {
   EXPECT_TRUE(turned.IsOnXY(std::sqrt(0.5), std::sqrt(0.5)));
 
   tgEntity swapped = cw;
-  swapped.SwapEnds();
+  swapped.SwapEnds(ui);
   double x, y, z;
-  swapped.StartpointXYZ(x, y, z);
+  swapped.StartpointXYZ(ui, x, y, z);
   EXPECT_NEAR(x, 1, 1e-12);  // starts where the clockwise arc ended
   EXPECT_TRUE(swapped.IsCCW());
-  swapped.SwapEnds();
+  swapped.SwapEnds(ui);
   EXPECT_FALSE(swapped.IsCCW());
   EXPECT_EQ(swapped.SA(), HalfPi);
 }
 
 TEST_F(EntityTest, SameAsIgnoresDirectionAndZ) {
-  EXPECT_TRUE(Line(0, 0, 1, 1).SameAs(Line(1, 1, 0, 0)));
-  EXPECT_TRUE(Line(0, 0, 1, 1, 0).SameAs(Line(0, 0, 1, 1, 5)));
-  EXPECT_FALSE(Line(0, 0, 1, 1).SameAs(Line(0, 0, 1, 1.001)));
-  EXPECT_FALSE(Line(0, 0, 1, 1).SameAs(Point(0, 0)));
-  EXPECT_TRUE(Arc(1, 1, 2, 0, 1).SameAs(Arc(1, 1, 2, 1, 0, false)));
-  EXPECT_FALSE(Arc(1, 1, 2, 0, 1).SameAs(Arc(1, 1, 2.1, 0, 1)));
-  EXPECT_TRUE(Point(3, 4).SameAs(Point(3.00001, 4)));
+  EXPECT_TRUE(Line(0, 0, 1, 1).SameAs(ui, Line(1, 1, 0, 0)));
+  EXPECT_TRUE(Line(0, 0, 1, 1, 0).SameAs(ui, Line(0, 0, 1, 1, 5)));
+  EXPECT_FALSE(Line(0, 0, 1, 1).SameAs(ui, Line(0, 0, 1, 1.001)));
+  EXPECT_FALSE(Line(0, 0, 1, 1).SameAs(ui, Point(0, 0)));
+  EXPECT_TRUE(Arc(1, 1, 2, 0, 1).SameAs(ui, Arc(1, 1, 2, 1, 0, false)));
+  EXPECT_FALSE(Arc(1, 1, 2, 0, 1).SameAs(ui, Arc(1, 1, 2.1, 0, 1)));
+  EXPECT_TRUE(Point(3, 4).SameAs(ui, Point(3.00001, 4)));
 }
 
 TEST_F(EntityTest, LineAngleAndLength) {
-  EXPECT_NEAR(Line(0, 0, -1, -1).LineAngle(), 5 * Pi / 4, 1e-12);
-  EXPECT_EQ(Line(1, 1, 1, 1).LineAngle(), UndefinedAngle);
-  EXPECT_DOUBLE_EQ(Line(0, 0, 3, 4).Length(), 5);
-  EXPECT_EQ(Line(0, 0, 0.0005, 0).Length(), 0);
-  EXPECT_NEAR(Arc(0, 0, 2, 3 * HalfPi, HalfPi).Length(), 2 * Pi, 1e-12);
+  EXPECT_NEAR(Line(0, 0, -1, -1).LineAngle(ui), 5 * Pi / 4, 1e-12);
+  EXPECT_EQ(Line(1, 1, 1, 1).LineAngle(ui), UndefinedAngle);
+  EXPECT_DOUBLE_EQ(Line(0, 0, 3, 4).Length(ui), 5);
+  EXPECT_EQ(Line(0, 0, 0.0005, 0).Length(ui), 0);
+  EXPECT_NEAR(Arc(0, 0, 2, 3 * HalfPi, HalfPi).Length(ui), 2 * Pi, 1e-12);
 }
 
 TEST_F(EntityTest, DescribeWritesTheTextForm) {
@@ -159,10 +159,10 @@ TEST_F(EntityTest, DescribeWritesTheTextForm) {
 
 TEST_F(EntityTest, ExtentsOfEachKind) {
   double xmin = 0, ymin = 0, xmax = 0, ymax = 0;
-  Arc(2, 3, 1, 0, TwoPi).Extents(xmin, ymin, xmax, ymax);
+  Arc(2, 3, 1, 0, TwoPi).Extents(ui, xmin, ymin, xmax, ymax);
   EXPECT_DOUBLE_EQ(xmin, 1);
   EXPECT_DOUBLE_EQ(ymax, 4);
-  Line(3, -1, -2, 5).Extents(xmin, ymin, xmax, ymax);
+  Line(3, -1, -2, 5).Extents(ui, xmin, ymin, xmax, ymax);
   EXPECT_EQ(xmin, -2);
   EXPECT_EQ(ymin, -1);
   EXPECT_EQ(xmax, 3);

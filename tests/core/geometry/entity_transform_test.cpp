@@ -14,49 +14,49 @@ using TransformTest = GeometryTest;
 
 TEST_F(TransformTest, RotateAddsTheAngleAndOnlyLiftsNegativeAngles) {
   tgEntity a = Arc(1, 0, 1, 0.1, 1.0);
-  a.Rotate(0, 0, -HalfPi);
+  a.Rotate(ui, 0, 0, -HalfPi);
   EXPECT_NEAR(a.SA(), 0.1 - HalfPi + TwoPi, 1e-12);
   EXPECT_NEAR(a.FA(), 1.0 - HalfPi + TwoPi, 1e-12);
   EXPECT_NEAR(a.X(), 0, 1e-12);
   EXPECT_NEAR(a.Y(), -1, 1e-12);
   tgEntity b = Arc(0, 0, 1, 6, 6.2);
-  b.Rotate(0, 0, 1);
+  b.Rotate(ui, 0, 0, 1);
   EXPECT_DOUBLE_EQ(b.SA(), 7);
   tgEntity full = Arc(0, 0, 1, 0, TwoPi);
-  full.Rotate(5, 5, 1);
+  full.Rotate(ui, 5, 5, 1);
   EXPECT_EQ(full.SA(), 0);
   tgEntity l = Line(1, 0, 2, 0);
-  l.Rotate(0, 0, HalfPi);
+  l.Rotate(ui, 0, 0, HalfPi);
   EXPECT_NEAR(l.X(), 0, 1e-12);
   EXPECT_NEAR(l.YE(), 2, 1e-12);
 }
 
 TEST_F(TransformTest, MirrorReflectsPointsAndArcAngles) {
   tgEntity a = Arc(2, 1, 1, 0, HalfPi);  // quarter above and right of its centre
-  a.Mirror(0, 0, HalfPi);                // across the Y axis
+  a.Mirror(ui, 0, 0, HalfPi);                // across the Y axis
   EXPECT_NEAR(a.X(), -2, 1e-12);
   EXPECT_NEAR(a.SA(), HalfPi, 1e-12);
   EXPECT_NEAR(a.FA(), Pi, 1e-12);
   EXPECT_TRUE(a.IsCCW());
   tgEntity l = Line(0, 1, 1, 1);
   tgEntity axis = Line(0, 0, 1, 0);
-  l.MirrorLine(axis);
+  l.MirrorLine(ui, axis);
   EXPECT_NEAR(l.Y(), -1, 1e-12);
   EXPECT_NEAR(l.YE(), -1, 1e-12);
 }
 
 TEST_F(TransformTest, ScaleMovesAboutTheCentreAndScalesTheRadius) {
   tgEntity a = Arc(10, 0, 1, 0, 1);
-  a.Scale(10, 0, 2);
+  a.Scale(ui, 10, 0, 2);
   EXPECT_EQ(a.R(), 2);
   EXPECT_EQ(a.X(), 10);
   tgEntity b = Arc(1, 1, 1, 0, 1);
-  b.Scale(0, 0, 2);
+  b.Scale(ui, 0, 0, 2);
   EXPECT_EQ(b.X(), 2);
   EXPECT_EQ(b.R(), 2);
   tgEntity l;
   l.SetLine(1, 2, 3, 4, 5, 6);
-  l.Scale(0, 0, 2);
+  l.Scale(ui, 0, 0, 2);
   EXPECT_EQ(l.XE(), 8);
   EXPECT_EQ(l.YE(), 10);
   EXPECT_EQ(l.ZE(), 6);
@@ -65,26 +65,26 @@ TEST_F(TransformTest, ScaleMovesAboutTheCentreAndScalesTheRadius) {
 
 TEST_F(TransformTest, OffsetShrinksOrGrowsByTheSideOfTravel) {
   tgEntity ccw = Arc(0, 0, 1, 0, 1);
-  ccw.Offset(1, 0.1);
+  ccw.Offset(ui, 1, 0.1);
   EXPECT_DOUBLE_EQ(ccw.R(), 0.9);
   tgEntity cw = Arc(0, 0, 1, 1, 0, false);
-  cw.Offset(1, 0.1);
+  cw.Offset(ui, 1, 0.1);
   EXPECT_DOUBLE_EQ(cw.R(), 1.1);
   tgEntity l = Line(0, 0, 1, 0);
-  l.Offset(1, 0.5);
+  l.Offset(ui, 1, 0.5);
   EXPECT_NEAR(l.Y(), 0.5, 1e-12);
-  l.Offset(-1, 1);
+  l.Offset(ui, -1, 1);
   EXPECT_NEAR(l.YE(), -0.5, 1e-12);
 }
 
 TEST_F(TransformTest, OrientFromStartsAtTheNearerEnd) {
   tgEntity l = Line(0, 0, 2, 0);
-  l.OrientFrom(1, 5);  // exactly midway: unchanged
+  l.OrientFrom(ui, 1, 5);  // exactly midway: unchanged
   EXPECT_EQ(l.X(), 0);
-  l.OrientFrom(2.1, 0);
+  l.OrientFrom(ui, 2.1, 0);
   EXPECT_EQ(l.X(), 2);
   tgEntity blank;
-  blank.OrientFrom(0, 0);
+  blank.OrientFrom(ui, 0, 0);
   EXPECT_EQ(ui.Texts(), std::vector<std::string>{"StartpointXYZ called with Blank"});
 }
 
@@ -113,7 +113,7 @@ TEST_F(TransformTest, MergeJoinsOnlyOverlappingCollinearLines) {
   // A line falling to the right keeps its direction along the joined segment.
   tgEntity c = Line(1, 0, 0, 1);
   ASSERT_TRUE(c.Merge(Line(0.5, 0.5, -1, 2)));
-  EXPECT_NEAR(c.LineAngle(), 3 * Pi / 4, 1e-9);
+  EXPECT_NEAR(c.LineAngle(ui), 3 * Pi / 4, 1e-9);
   EXPECT_NEAR(c.X() + c.Y(), 1, 1e-12);
   EXPECT_NEAR(c.XE() + c.YE(), 1, 1e-12);
   EXPECT_NEAR(std::fabs(c.X() - c.XE()), 2, 1e-12);

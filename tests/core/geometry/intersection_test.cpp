@@ -15,7 +15,7 @@ namespace {
 
 class IntersectionTest : public GeometryTest {
  protected:
-  tgIntersection hit;
+  tgIntersection hit{ui};
 };
 
 TEST_F(IntersectionTest, LinesCrossingOutsideBothSegments) {
