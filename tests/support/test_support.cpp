@@ -2,9 +2,11 @@
 
 #include <fcntl.h>
 #include <spawn.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -26,6 +28,23 @@ TempDir::TempDir() {
 TempDir::~TempDir() {
   std::error_code ec;
   fs::remove_all(path_, ec);
+}
+
+FileSizeLimit::FileSizeLimit(unsigned long bytes) {
+  rlimit limit{};
+  ::getrlimit(RLIMIT_FSIZE, &limit);
+  oldSoft_ = limit.rlim_cur;
+  oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);  // a failed write, not a killed test
+  limit.rlim_cur = bytes;
+  ::setrlimit(RLIMIT_FSIZE, &limit);
+}
+
+FileSizeLimit::~FileSizeLimit() {
+  rlimit limit{};
+  ::getrlimit(RLIMIT_FSIZE, &limit);
+  limit.rlim_cur = oldSoft_;
+  ::setrlimit(RLIMIT_FSIZE, &limit);
+  std::signal(SIGXFSZ, oldHandler_);
 }
 
 std::string TempDir::File(const std::string& name) const { return path_ + "/" + name; }

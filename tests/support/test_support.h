@@ -28,6 +28,20 @@ bool FileExists(const std::string& path);
 // The file's lines, each without its line ending.
 std::vector<std::string> ReadLines(const std::string& path);
 
+// Keeps the files this process writes below a size while it lives, the way a full disk stops a write
+// (and unlike folder permissions, it binds root too).  Writes past it fail with EFBIG.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(unsigned long bytes);
+  ~FileSizeLimit();
+  FileSizeLimit(const FileSizeLimit&) = delete;
+  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+ private:
+  unsigned long oldSoft_ = 0;
+  void (*oldHandler_)(int) = nullptr;
+};
+
 std::string SourceDir();  // the project's source folder
 std::string BinaryDir();  // the build folder (executables at its top)
 

@@ -1,7 +1,5 @@
 #include "app/program.h"
 
-#include <cstdio>
-
 #include "app/home.h"
 #include "job/job.h"
 #include "ui/batch_ui.h"
@@ -32,7 +30,7 @@ bool StartJob(Job& job, const std::string& homeOption) {
   std::string exeDir = ExecutableDir();
   HomeChoice home = ChooseHome(homeOption, exeDir);
   if (home.dir.empty()) {
-    std::fprintf(stderr, "QUILLMARK: %s\n", home.error.c_str());
+    job.ui.Error(home.error);
     return false;
   }
   InitGlobals(job, home.dir, FindDataDir(exeDir));
@@ -46,26 +44,22 @@ int FinishBatch(Job& job, BatchUi& ui, const BatchOptions& options) {
   BatchReport report = RunBatch(job, options);
   CloseMainWindow(job);
   DestroyMainWindow(job);
-  for (const auto& stage : report.missing) {
-    std::fprintf(stderr, "QUILLMARK: this build has no %s stage yet; it was skipped\n", stage.c_str());
-  }
   return report.failed || ui.ProblemsReported() > 0 ? 1 : 0;
 }
 
 int RunHeadlessProgram(const std::vector<std::string>& args) {
+  BatchUi ui;
   HomeArgs parsed = TakeHomeOption(args);
   if (!parsed.error.empty()) {
-    std::fprintf(stderr, "QUILLMARK: %s\n", parsed.error.c_str());
+    ui.Error(parsed.error);
     return 2;
   }
-  BatchUi ui;
   Job job(ui);
   if (!StartJob(job, parsed.home)) return 1;
   ProcessCommandLine(job, parsed.rest);
   if (!job.flags.BatchRun) {
-    std::fprintf(stderr,
-                 "QUILLMARK: this build has no windows; run it with -r for the unattended run:\n"
-                 "  quillpro2008 [--home DIR] [FILE.QLM|FILE.DXF ...] -r\n");
+    ui.Error("this build has no windows; run it with -r for the unattended run:\n"
+             "  quillpro2008 [--home DIR] [FILE.QLM|FILE.DXF ...] -r");
     CloseMainWindow(job);
     DestroyMainWindow(job);
     return 2;

@@ -9,9 +9,8 @@ namespace quill {
 class Job;
 
 enum class StageStatus {
-  Done,     // the stage ran
-  Failed,   // the stage ran and reported an error
-  Missing,  // this build has no such stage yet
+  Done,    // the stage ran
+  Failed,  // the stage ran and reported an error
 };
 
 // Project and preferences (hooks_project.cpp).

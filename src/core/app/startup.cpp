@@ -105,23 +105,15 @@ void ProcessCommandLine(Job& job, const std::vector<std::string>& args) {
   }
 }
 
-namespace {
-
-void Note(BatchReport& report, StageStatus status, const char* stage) {
-  if (status == StageStatus::Failed) report.failed = true;
-  if (status == StageStatus::Missing) report.missing.push_back(stage);
-}
-
-}  // namespace
-
 BatchReport RunBatch(Job& job, const BatchOptions& options) {
   BatchReport report;
   if (!options.machine.empty()) job.paths.MachineName = options.machine;
-  Note(report, RunTextPathStage(job), "text path");
-  Note(report, RunToolPathStage(job), "tool path");
+  auto note = [&report](StageStatus status) { report.failed |= status == StageStatus::Failed; };
+  note(RunTextPathStage(job));
+  note(RunToolPathStage(job));
   std::string nc = options.ncFile.empty() ? ForceExtension(job.paths.ProjectFile, "TAP") : options.ncFile;
-  Note(report, RunNcStage(job, nc), "NC code");
-  Note(report, RunMetafileStage(job), "picture (QP2008.EMF)");
+  note(RunNcStage(job, nc));
+  note(RunMetafileStage(job));
   return report;
 }
 

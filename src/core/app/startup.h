@@ -37,8 +37,7 @@ struct BatchOptions {
 };
 
 struct BatchReport {
-  bool failed = false;               // a stage reported an error
-  std::vector<std::string> missing;  // stages this build does not have yet
+  bool failed = false;  // a stage reported an error
 };
 
 // The unattended run: text path, tool path, NC code, picture.

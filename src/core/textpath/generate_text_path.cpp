@@ -179,14 +179,15 @@ bool Generator::Lines(TextPathWriter& out) {
 }
 
 // The kept text comes first; it goes back in front of whatever this run produced, also when the run
-// stopped early, so no earlier text is ever lost.
-void MergeKeptText(const std::string& kept, const std::string& textPath) {
-  {
-    TextPathWriter merged(kept, true);
-    AppendRecords(textPath, merged);
-  }
+// stopped early, so no earlier text is ever lost.  False when the two could not be joined: the earlier
+// text then stays in the kept file, and the caller says where.
+bool MergeKeptText(const std::string& kept, const std::string& textPath) {
+  TextPathWriter merged(kept, true);
+  AppendRecords(textPath, merged);
+  if (!merged.Close()) return false;
   std::error_code ec;
   fs::rename(kept, textPath, ec);
+  return !ec;
 }
 
 }  // namespace
@@ -216,7 +217,10 @@ TextPathOutcome GenerateTextPath(Job& job, bool keepExisting) {
     ui.Error("Text Path File write error [" + paths.TextPathFileName + "]");
     done = false;
   }
-  if (keepExisting) MergeKeptText(kept, paths.TextPathFileName);
+  if (keepExisting && !MergeKeptText(kept, paths.TextPathFileName)) {
+    ui.Error("Text Path File write error [" + kept + "]");
+    done = false;
+  }
   return done ? TextPathOutcome::Generated : TextPathOutcome::Stopped;
 }
 
