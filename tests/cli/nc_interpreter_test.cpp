@@ -77,7 +77,7 @@ class Interpreter : public ::testing::Test {
  protected:
   void SetUp() override {
     if (!FileExists(Rs274Root() + "/usr/bin/rs274")) {
-      GTEST_SKIP() << "LinuxCNC's rs274 is not in " << Rs274Root() << " (scripts/get-rs274.sh fetches it)";
+      FAIL() << "LinuxCNC's rs274 is not in " << Rs274Root() << ": run scripts/get-rs274.sh";
     }
   }
   RunResult Interpret(const std::string& program) {

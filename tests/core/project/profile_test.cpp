@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <filesystem>
+
 #include "test_support.h"
 
 namespace quill {
@@ -115,14 +117,21 @@ TEST_F(ProfileTest, SeesChangesMadeThroughAnotherObject) {
 TEST_F(ProfileTest, AFailedWriteLeavesTheOldFileWhole) {
   ProfileFile folder(dir.path());
   EXPECT_FALSE(folder.WriteString("S", "K", "2"));
-  if (::geteuid() == 0) GTEST_SKIP() << "permissions do not bind root";
+  ProfileFile inFile(dir.File("TEST.INI/QUILLMAR.INI"));  // a folder that is a file
+  WriteFile(path, "");
+  EXPECT_FALSE(inFile.WriteString("S", "K", "2"));
+
   Ini("[S]\nK=1\n");
   ProfileFile ini(path);
-  ::chmod(dir.path().c_str(), 0500);
-  EXPECT_FALSE(ini.WriteString("S", "K", "2"));
-  ::chmod(dir.path().c_str(), 0700);
+  {
+    test::FileSizeLimit full(64);
+    EXPECT_FALSE(ini.WriteString("S", "K", std::string(200, '2')));
+  }
   EXPECT_EQ(ReadFile(path), "[S]\nK=1\n");
   EXPECT_EQ(ini.ReadInt("S", "K", 0), 1);
+  int entries = 0;  // no temporary file is left behind
+  for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir.path())) ++entries;
+  EXPECT_EQ(entries, 1);
 }
 
 }  // namespace
