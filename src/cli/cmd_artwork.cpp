@@ -78,12 +78,20 @@ bool HomeArtwork::Save() {
 }
 
 int CmdArtwork(const Words& words) {
-  if (words.empty()) return SubcommandUsage(stderr);
-  if (words[0] == "--help" || words[0] == "help") return SubcommandUsage(stdout);
-  for (const auto& s : kSubcommands) {
-    if (words[0] == s.name) return s.run(Words(words.begin() + 1, words.end()));
+  // The subcommand is the first word that is not the home option, which may come before it.
+  size_t at = 0;
+  while (at < words.size() && (words[at] == "--home" || words[at].rfind("--home=", 0) == 0)) {
+    at += words[at] == "--home" ? 2 : 1;
   }
-  std::fprintf(stderr, "quill: unknown artwork command '%s'\n", words[0].c_str());
+  if (at >= words.size()) return SubcommandUsage(stderr);
+  const std::string& name = words[at];
+  if (name == "--help" || name == "help") return SubcommandUsage(stdout);
+  Words rest = words;
+  rest.erase(rest.begin() + static_cast<long>(at));
+  for (const auto& s : kSubcommands) {
+    if (name == s.name) return s.run(rest);
+  }
+  std::fprintf(stderr, "quill: unknown artwork command '%s'\n", name.c_str());
   return SubcommandUsage(stderr);
 }
 
