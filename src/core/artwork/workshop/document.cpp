@@ -50,8 +50,7 @@ void WorkshopDocument::Commit(EntityEdit edit) {
   if (edit.Empty()) return;
   ApplyEdit(entities_, edit, false);
   history_.Record(std::move(edit));
-  ++revision_;
-  lastPicked = -1;
+  Changed();
 }
 
 void WorkshopDocument::Append(Entities added, const std::string& label) {
@@ -108,26 +107,27 @@ void WorkshopDocument::ReplaceAll(Entities entities, const std::string& label) {
 void WorkshopDocument::Reset(Entities entities) {
   entities_ = std::move(entities);
   history_.Clear();
-  ++revision_;
-  lastPicked = -1;
+  Changed();
 }
 
 bool WorkshopDocument::Undo() {
-  const EntityEdit* edit = history_.TakeUndo();
-  if (!edit) return false;
-  ApplyEdit(entities_, *edit, true);
-  ++revision_;
-  lastPicked = -1;
-  return true;
+  return Replay(history_.TakeUndo(), true);
 }
 
 bool WorkshopDocument::Redo() {
-  const EntityEdit* edit = history_.TakeRedo();
+  return Replay(history_.TakeRedo(), false);
+}
+
+bool WorkshopDocument::Replay(const EntityEdit* edit, bool backward) {
   if (!edit) return false;
-  ApplyEdit(entities_, *edit, false);
+  ApplyEdit(entities_, *edit, backward);
+  Changed();
+  return true;
+}
+
+void WorkshopDocument::Changed() {
   ++revision_;
   lastPicked = -1;
-  return true;
 }
 
 }  // namespace quill

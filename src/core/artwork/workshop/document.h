@@ -73,6 +73,8 @@ class WorkshopDocument {
 
  private:
   void Commit(EntityEdit edit);
+  bool Replay(const EntityEdit* edit, bool backward);
+  void Changed();  // the drawing is not what it was: a new revision, no last pick
 
   Entities entities_;
   UndoHistory history_;

@@ -26,7 +26,7 @@ void Circle(Canvas& canvas, PixelPoint c, double r) {
 void RubberBandPainter::Begin(RubberBand kind, PixelPoint anchor) {
   kind_ = kind;
   anchor_ = cursor_ = anchor;
-  shown_ = false;
+  shown_ = pending_ = false;
 }
 
 void RubberBandPainter::Follow(Canvas& canvas, bool blackBackground, PixelPoint cursor) {
@@ -35,15 +35,31 @@ void RubberBandPainter::Follow(Canvas& canvas, bool blackBackground, PixelPoint 
   cursor_ = cursor;
   Draw(canvas, blackBackground);
   shown_ = true;
+  pending_ = false;
 }
 
 void RubberBandPainter::Hide(Canvas& canvas, bool blackBackground) {
-  if (shown_) Draw(canvas, blackBackground);
+  if (!shown_) return;
+  Draw(canvas, blackBackground);
+  shown_ = false;
+  pending_ = true;
+}
+
+void RubberBandPainter::Lost() {
+  if (shown_) pending_ = true;
   shown_ = false;
 }
 
+void RubberBandPainter::Restore(Canvas& canvas, bool blackBackground) {
+  if (!pending_ || kind_ == RubberBand::None) return;
+  Draw(canvas, blackBackground);
+  shown_ = true;
+  pending_ = false;
+}
+
 void RubberBandPainter::End(Canvas& canvas, bool blackBackground) {
-  Hide(canvas, blackBackground);
+  if (shown_) Draw(canvas, blackBackground);
+  shown_ = pending_ = false;
   kind_ = RubberBand::None;
 }
 

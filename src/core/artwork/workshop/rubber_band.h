@@ -20,23 +20,25 @@ class RubberBandPainter {
   void Begin(RubberBand kind, PixelPoint anchor);
   // The cursor moved: the band is taken away and drawn to the new position.
   void Follow(Canvas& canvas, bool blackBackground, PixelPoint cursor);
-  // Takes the band away for a moment: the next Follow shows it again.
+  // Takes the band away for a moment (something is drawn where it may lie); Restore shows it again.
   void Hide(Canvas& canvas, bool blackBackground);
+  // The picture was drawn anew under the band: it is no longer on the canvas; Restore shows it again.
+  void Lost();
+  void Restore(Canvas& canvas, bool blackBackground);
+  // The window changed: the band's fixed end is now at another pixel.
+  void SetAnchor(PixelPoint anchor) { anchor_ = anchor; }
   // Takes the band away; the band ends.
   void End(Canvas& canvas, bool blackBackground);
-  // The picture was drawn anew under the band: it is no longer on the canvas.
-  void Lost() { shown_ = false; }
 
   RubberBand Kind() const { return kind_; }
-  PixelPoint Anchor() const { return anchor_; }
-  PixelPoint Cursor() const { return cursor_; }
 
  private:
   void Draw(Canvas& canvas, bool blackBackground);
 
   RubberBand kind_ = RubberBand::None;
   PixelPoint anchor_, cursor_;
-  bool shown_ = false;
+  bool shown_ = false;    // on the canvas now
+  bool pending_ = false;  // taken away for a moment, to be shown again
 };
 
 }  // namespace quill

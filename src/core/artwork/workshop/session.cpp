@@ -54,18 +54,20 @@ void WorkshopSession::ShowWindow() {
   const WorldWindow& w = doc_.window;
   view_.SetWindow(w.Xmin, w.Ymin, w.Xmax, w.Ymax);
   view_.MapToCanvas(canvas_);
+  band_.Lost();
+  band_.SetAnchor(view_.WorldToPixel(bandAt_.X, bandAt_.Y));
   Redraw();
 }
 
 void WorkshopSession::Redraw() {
   band_.Lost();
   DrawWorkshop(doc_, job_.prefs, view_, canvas_);
-  // The control points of a curve under way stay marked.
-  view_.SetPenColor(canvas_, job_.prefs.TextLineColor);
-  for (const CurvePoint& p : picks_) {
-    if (tool_ == WorkshopTool::Curve || tool_ == WorkshopTool::ConnectCurve) view_.Marker(canvas_, p.X, p.Y, 0);
+  // The points of a curve under way stay marked.
+  if (tool_ == WorkshopTool::Curve || tool_ == WorkshopTool::ConnectCurve) {
+    view_.SetPenColor(canvas_, job_.prefs.TextLineColor);
+    for (const CurvePoint& p : picks_) view_.Marker(canvas_, p.X, p.Y, 0);
   }
-  if (band_.Kind() != RubberBand::None) band_.Follow(canvas_, view_.BlackBackground(), band_.Cursor());
+  band_.Restore(canvas_, view_.BlackBackground());
 }
 
 void WorkshopSession::ViewDefault() {
@@ -123,7 +125,9 @@ void WorkshopSession::Begin(WorkshopTool tool) {
   if (tool != WorkshopTool::Offset) return;
   // An arc's offset is shown as the circle it will lie on.
   const tgEntity& e = doc_.At(static_cast<size_t>(doc_.FirstSelected()));
-  if (e.IsArc()) band_.Begin(RubberBand::LineCircle, view_.WorldToPixel(e.X(), e.Y()));
+  if (!e.IsArc()) return;
+  bandAt_ = {e.X(), e.Y()};
+  band_.Begin(RubberBand::LineCircle, view_.WorldToPixel(e.X(), e.Y()));
 }
 
 void WorkshopSession::EndTool() {
@@ -137,7 +141,8 @@ void WorkshopSession::EndTool() {
 }
 
 void WorkshopSession::StartBand(RubberBand kind, int px, int py) {
-  picks_ = {World(px, py)};
+  bandAt_ = World(px, py);
+  picks_ = {bandAt_};
   band_.Begin(kind, {px, py});
 }
 
@@ -288,7 +293,7 @@ void WorkshopSession::DrawAdded(size_t before) {
   bool black = view_.BlackBackground();
   band_.Hide(canvas_, black);
   for (size_t i = before; i < doc_.Size(); ++i) DrawWorkshopEntity(doc_.At(i), job_.prefs, view_, canvas_);
-  if (band_.Kind() != RubberBand::None) band_.Follow(canvas_, black, band_.Cursor());
+  band_.Restore(canvas_, black);
 }
 
 std::string WorkshopSession::CursorText(int px, int py) const {

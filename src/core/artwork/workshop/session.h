@@ -101,6 +101,7 @@ class WorkshopSession {
   WorkshopTool tool_ = WorkshopTool::Pick;
   std::string prompt_;
   std::vector<CurvePoint> picks_;     // the points picked so far by the running tool
+  CurvePoint bandAt_;                 // where the rubber band is fixed, in the world
   std::vector<tgEntity> pasteItems_;  // what Paste places
   int scrollX_ = 0, scrollY_ = 0;
 };

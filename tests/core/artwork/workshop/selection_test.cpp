@@ -59,6 +59,11 @@ TEST_F(SelectionTest, ChainFollowsEndsInEitherDirectionAndStopsAtAGap) {
   // A line without neighbours selects nothing more.
   SelectOnly({3});
   EXPECT_EQ(SelectChain(ui, doc), 0u);
+  // A neighbour touching the first entity with both ends goes on from the end its start did not touch.
+  Fill({Line(0, 0, 1, 0), Line(1, 0, 0, 0), Line(0, 0, 0, -1), Line(1, 0, 1, -1)});
+  SelectOnly({0});
+  SelectChain(ui, doc);
+  EXPECT_EQ(Selected(doc), (std::vector<size_t>{0, 1, 2}));
 }
 
 TEST_F(SelectionTest, ChainNeedsOneStartingEntity) {

@@ -1,11 +1,11 @@
 // The workshop driven as the operator drives it: mouse presses, moves and releases on the picture.
 #include "artwork/workshop/session.h"
-#include "records/artwork_record.h"
 
 #include <algorithm>
 
 #include "artwork/workshop/artwork_file.h"
 #include "artwork/workshop/edit_commands.h"
+#include "records/artwork_record.h"
 #include "view/recording_canvas.h"
 #include "workshop_fixture.h"
 
@@ -40,6 +40,16 @@ class SessionTest : public WorkshopTest {
     Release(x2, y2);
   }
   void RightClick() { session.Press(MouseButton::Right, 0, 0, false); }
+  // Where the last rubber band drawn starts: the move after the last switch to an XOR pen.
+  PixelPoint LastBandStart() const {
+    const auto& ops = canvas.Ops();
+    size_t i = ops.size();
+    while (i > 0 && !(ops[i - 1].kind == CanvasOp::Mode && ops[i - 1].mode != PenMode::Copy)) --i;
+    for (; i < ops.size(); ++i) {
+      if (ops[i].kind == CanvasOp::Move) return {ops[i].x, ops[i].y};
+    }
+    return {-1, -1};
+  }
   long XorOps() const {
     const auto& ops = canvas.Ops();
     return std::count_if(ops.begin(), ops.end(),
@@ -152,6 +162,13 @@ TEST_F(SessionTest, CirclesLinesAndOffsets) {
   doc.Select(0, true);
   ASSERT_TRUE(session.Start(WorkshopTool::Offset));
   EXPECT_EQ(session.Band(), RubberBand::LineCircle);
+  MoveTo(0, 4);
+  // A new window moves the band's fixed end with the drawing.
+  PixelPoint before = Px(0, 0);
+  session.Scroll(20, 0);
+  ASSERT_NE(Px(0, 0).x, before.x);
+  EXPECT_EQ(LastBandStart().x, Px(0, 0).x);
+  EXPECT_EQ(LastBandStart().y, Px(0, 0).y);
   Press(0, 5);
   Press(0, 1);
   EXPECT_EQ(doc.Size(), 4u);
