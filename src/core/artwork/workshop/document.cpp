@@ -22,8 +22,20 @@ std::vector<size_t> Run(size_t from, size_t count) {
 
 }  // namespace
 
+void WorkshopDocument::Select(size_t i, bool on) {
+  if (entities_[i].Selected() == on) return;
+  entities_[i].SetSelected(on);
+  ++selectionRevision_;
+}
+
 void WorkshopDocument::SelectEvery(const std::function<bool(const tgEntity&)>& which) {
-  for (tgEntity& e : entities_) e.SetSelected(which(e));
+  bool changed = false;
+  for (tgEntity& e : entities_) {
+    bool on = which(e);
+    changed |= on != e.Selected();
+    e.SetSelected(on);
+  }
+  if (changed) ++selectionRevision_;
 }
 
 size_t WorkshopDocument::SelectedCount() const {
@@ -127,6 +139,7 @@ bool WorkshopDocument::Replay(const EntityEdit* edit, bool backward) {
 
 void WorkshopDocument::Changed() {
   ++revision_;
+  ++selectionRevision_;
   lastPicked = -1;
 }
 

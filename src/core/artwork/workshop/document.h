@@ -31,7 +31,7 @@ class WorkshopDocument {
   const tgEntity& At(size_t i) const { return entities_[i]; }
 
   // The selection.  Selecting is no drawing change: it is not undone.
-  void Select(size_t i, bool on) { entities_[i].SetSelected(on); }
+  void Select(size_t i, bool on);
   void SelectEvery(const std::function<bool(const tgEntity&)>& which);
   size_t SelectedCount() const;
   std::vector<size_t> SelectedIndices() const;
@@ -62,6 +62,8 @@ class WorkshopDocument {
   // Grows with every change of the drawing (Undo and Redo included), so a window can tell its picture
   // or its information is out of date.
   unsigned long Revision() const { return revision_; }
+  // Grows with every change of the selection (and of the drawing), for menus that need a selection.
+  unsigned long SelectionRevision() const { return selectionRevision_; }
 
   // The list holds the artwork being edited; cleared when the workshop is closed.
   bool loaded = false;
@@ -79,6 +81,7 @@ class WorkshopDocument {
   Entities entities_;
   UndoHistory history_;
   unsigned long revision_ = 0;
+  unsigned long selectionRevision_ = 0;
 };
 
 }  // namespace quill

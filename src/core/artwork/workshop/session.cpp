@@ -150,17 +150,32 @@ void WorkshopSession::StopBand() {
   band_.End(canvas_, view_.BlackBackground());
 }
 
-void WorkshopSession::Press(MouseButton button, int px, int py, bool shift) {
+WorkshopSession::State WorkshopSession::Now() const {
+  return {doc_.Revision(), doc_.SelectionRevision(), tool_, doc_.window};
+}
+
+SessionOutcome WorkshopSession::Since(const State& before) const {
+  const WorldWindow &a = before.window, &b = doc_.window;
+  bool moved = a.Xmin != b.Xmin || a.Ymin != b.Ymin || a.Xmax != b.Xmax || a.Ymax != b.Ymax;
+  return {doc_.Revision() != before.revision, doc_.SelectionRevision() != before.selection,
+          before.tool != WorkshopTool::Pick && tool_ == WorkshopTool::Pick, moved};
+}
+
+SessionOutcome WorkshopSession::Press(MouseButton button, int px, int py, bool shift) {
+  State before = Now();
   if (button == MouseButton::Right) RightPress();
   if (button == MouseButton::Left) LeftPress(px, py, shift);
+  return Since(before);
 }
 
 void WorkshopSession::Move(int px, int py) {
   band_.Follow(canvas_, view_.BlackBackground(), {px, py});
 }
 
-void WorkshopSession::Release(MouseButton button, int px, int py) {
+SessionOutcome WorkshopSession::Release(MouseButton button, int px, int py) {
+  State before = Now();
   if (button == MouseButton::Left) LeftRelease(px, py);
+  return Since(before);
 }
 
 void WorkshopSession::LeftPress(int px, int py, bool shift) {

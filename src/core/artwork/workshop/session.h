@@ -12,6 +12,7 @@
 
 #include "artwork/workshop/rubber_band.h"
 #include "geometry/entity.h"
+#include "job/view_state.h"
 #include "mathlib/curves.h"
 #include "view/trwindow.h"
 
@@ -38,6 +39,15 @@ enum class WorkshopTool {
 };
 
 enum class MouseButton { Left, Right, Middle };
+
+// What a mouse event did, for the window to bring its menus, tool bar and scroll bars up to date (the
+// picture itself is already drawn on the canvas).
+struct SessionOutcome {
+  bool drawingChanged = false;    // Undo and Redo, Show Information
+  bool selectionChanged = false;  // Properties and the commands that need a selection
+  bool toolEnded = false;         // the tool went back to entity selection
+  bool windowChanged = false;     // a new view: the scroll bars are back at 0
+};
 
 class WorkshopSession {
  public:
@@ -69,9 +79,9 @@ class WorkshopSession {
   // Ends the running tool and any pick (the Edit menu or the pop-up menu opened, Entity Selection Mode).
   void EndTool();
 
-  void Press(MouseButton button, int px, int py, bool shift);
+  SessionOutcome Press(MouseButton button, int px, int py, bool shift);
   void Move(int px, int py);
-  void Release(MouseButton button, int px, int py);
+  SessionOutcome Release(MouseButton button, int px, int py);
 
   WorkshopTool Tool() const { return tool_; }
   const std::string& Prompt() const { return prompt_; }
@@ -80,6 +90,13 @@ class WorkshopSession {
   std::string CursorText(int px, int py) const;
 
  private:
+  struct State {
+    unsigned long revision, selection;
+    WorkshopTool tool;
+    WorldWindow window;
+  };
+  State Now() const;
+  SessionOutcome Since(const State& before) const;
   CurvePoint World(int px, int py) const;
   void Begin(WorkshopTool tool);
   void Finish();  // the tool ends after its last pick

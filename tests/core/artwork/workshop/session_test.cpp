@@ -25,21 +25,21 @@ class SessionTest : public WorkshopTest {
     PixelPoint p = Px(x, y);
     session.Move(p.x, p.y);
   }
-  void Release(double x, double y) {
+  SessionOutcome Release(double x, double y) {
     PixelPoint p = Px(x, y);
-    session.Release(MouseButton::Left, p.x, p.y);
+    return session.Release(MouseButton::Left, p.x, p.y);
   }
   void Click(double x, double y, bool shift = false) {
     Press(x, y, MouseButton::Left, shift);
     Release(x, y);
   }
-  void Drag(double x1, double y1, double x2, double y2) {
+  SessionOutcome Drag(double x1, double y1, double x2, double y2) {
     Press(x1, y1);
     MoveTo((x1 + x2) / 2, (y1 + y2) / 2);
     MoveTo(x2, y2);
-    Release(x2, y2);
+    return Release(x2, y2);
   }
-  void RightClick() { session.Press(MouseButton::Right, 0, 0, false); }
+  SessionOutcome RightClick() { return session.Press(MouseButton::Right, 0, 0, false); }
   // Where the last rubber band drawn starts: the move after the last switch to an XOR pen.
   PixelPoint LastBandStart() const {
     const auto& ops = canvas.Ops();
@@ -209,7 +209,7 @@ TEST_F(SessionTest, ZoomByBoxAndTheCursorText) {
   Click(1, 1);  // a box without size leaves the window
   EXPECT_DOUBLE_EQ(doc.window.Xmin, -10);
   ASSERT_TRUE(session.Start(WorkshopTool::Zoom));
-  Drag(1, 1, 5, 3);
+  EXPECT_TRUE(Drag(1, 1, 5, 3).windowChanged);
   EXPECT_NEAR(doc.window.Xmin, 1, 0.05);
   EXPECT_NEAR(doc.window.Ymax, 3, 0.05);
   session.ViewPrevious();
