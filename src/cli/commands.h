@@ -17,6 +17,7 @@ inline constexpr const char* FontUsage =
 inline constexpr const char* PostUsage = "quill post CLFILE NCFILE --machine NAME [--startup M] [--shutdown M]";
 inline constexpr const char* ImportUsage = "quill import FILE [--replace] [--arc-fit] [--tolerance T]";
 inline constexpr const char* RenderUsage = "quill render PROJECT.QLM -o OUT.{png,svg,pdf,emf} [--size WxH]";
+inline constexpr const char* ArtworkUsage = "quill artwork info|export ... (quill artwork --help lists them)";
 
 int CmdRun(const Words& words);     // cmd_run.cpp
 int CmdEval(const Words& words);    // cmd_eval.cpp
@@ -25,5 +26,8 @@ int CmdFont(const Words& words);    // cmd_font.cpp
 int CmdPost(const Words& words);    // cmd_post.cpp
 int CmdImport(const Words& words);  // cmd_import.cpp
 int CmdRender(const Words& words);  // cmd_render.cpp
+
+// cmd_artwork.cpp; its subcommands are declared in cmd_artwork.h.
+int CmdArtwork(const Words& words);
 
 }  // namespace quill::cli

@@ -83,6 +83,17 @@ class tgEntity {
   // The point at a fraction of the way along; false for a blank entity.
   bool PointAtFraction(tgEntity& p, double f) const;
 
+  // The same measures unchecked, for a caller that knows the kind already (a point, line or arc; a
+  // line for LineAngleOf and a line or arc for LengthOf, an arc for IsFullCircle): nothing is reported.
+  void StartXYZ(double& x, double& y, double& z) const;
+  void EndXYZ(double& x, double& y, double& z) const;
+  double LineAngleOf() const;
+  double LengthOf() const;
+  void ExtentsOf(double& xmin, double& ymin, double& xmax, double& ymax) const;
+  bool IsFullCircle() const;
+  bool Matches(const tgEntity& e) const;  // SameAs for a point, line or arc
+  void Reverse();                         // SwapEnds for a line or arc
+
   // Distances and point tests; a blank entity is near nothing, on nothing and contains nothing.
   double DistanceTo(const tgEntity& e) const;
   double DistanceToPoint(double x, double y, double z) const;
@@ -100,15 +111,6 @@ class tgEntity {
   void SetFlag(int bit, bool on);
   // True for a point, line or arc; otherwise reports the operation's label to ui.
   bool Handles(Ui& ui, const char* label) const;
-  // The measures for the kinds that have them, unchecked: the public forms check the kind first.
-  void StartXYZ(double& x, double& y, double& z) const;
-  void EndXYZ(double& x, double& y, double& z) const;
-  double LineAngleOf() const;
-  double LengthOf() const;
-  void ExtentsOf(double& xmin, double& ymin, double& xmax, double& ymax) const;
-  bool IsFullCircle() const;
-  bool Matches(const tgEntity& e) const;  // SameAs for a point, line or arc
-  void Reverse();
   // The counter-clockwise sweep an arc covers, whatever its direction of travel.
   double SweepFrom() const { return ccw_ ? v_[4] : v_[5]; }
   double SweepTo() const { return ccw_ ? v_[5] : v_[4]; }

@@ -1,0 +1,136 @@
+// quill artwork SUB ...: the dispatcher, and the subcommands info (Show Information's fifteen lines) and
+// export (DXF Export of every entity, or of those inside a window).
+#include "cmd_artwork.h"
+
+#include <array>
+#include <cmath>
+#include <cstdio>
+#include <optional>
+
+#include "app/program.h"
+#include "artwork/workshop/artwork_file.h"
+#include "artwork/workshop/dxf_export.h"
+#include "artwork/workshop/information.h"
+#include "artwork/workshop/selection.h"
+#include "cli_args.h"
+#include "mathlib/number_text.h"
+#include "records/artwork_query.h"
+
+namespace quill::cli {
+
+namespace {
+
+struct Subcommand {
+  const char* name;
+  int (*run)(const Words&);
+  const char* usage;
+};
+
+// A new subcommand is one more row.
+const Subcommand kSubcommands[] = {
+    {"info", CmdArtworkInfo, ArtworkInfoUsage},
+    {"export", CmdArtworkExport, ArtworkExportUsage},
+};
+
+int SubcommandUsage(std::FILE* to) {
+  std::fprintf(to, "usage:\n");
+  for (const auto& s : kSubcommands) std::fprintf(to, "  %s\n", s.usage);
+  return to == stdout ? ExitOk : ExitUsage;
+}
+
+// Takes "--selected-window X1 Y1 X2 Y2" out of the words.
+bool TakeWindow(Words& words, std::optional<std::array<double, 4>>& window, std::string& error) {
+  for (size_t i = 0; i < words.size(); ++i) {
+    if (words[i] != "--selected-window") continue;
+    if (i + 4 >= words.size()) {
+      error = "--selected-window needs four numbers";
+      return false;
+    }
+    std::array<double, 4> corners{};
+    for (int k = 0; k < 4; ++k) {
+      std::optional<double> v = StrictToDouble(words[i + 1 + static_cast<size_t>(k)]);
+      if (!v || !std::isfinite(*v)) {
+        error = "--selected-window needs four numbers";
+        return false;
+      }
+      corners[static_cast<size_t>(k)] = *v;
+    }
+    window = corners;
+    words.erase(words.begin() + static_cast<long>(i), words.begin() + static_cast<long>(i) + 5);
+    return true;
+  }
+  return true;
+}
+
+}  // namespace
+
+bool HomeArtwork::Open(const std::string& home) {
+  if (!StartJob(job, home)) return false;
+  // The home's artwork file is the toolbox's artwork from one command to the next.
+  job.flags.ArtworkPresent = CountArtworkRecords(job.paths.ArtFileName) > 0;
+  OpenWorkshop(job, doc);
+  SelectAll(doc);
+  return true;
+}
+
+bool HomeArtwork::Save() {
+  return SaveArtwork(job, doc);
+}
+
+int CmdArtwork(const Words& words) {
+  // The subcommand is the first word that is not the home option, which may come before it.
+  size_t at = 0;
+  while (at < words.size() && (words[at] == "--home" || words[at].rfind("--home=", 0) == 0)) {
+    at += words[at] == "--home" ? 2 : 1;
+  }
+  if (at >= words.size()) return SubcommandUsage(stderr);
+  const std::string& name = words[at];
+  if (name == "--help" || name == "help") return SubcommandUsage(stdout);
+  Words rest = words;
+  rest.erase(rest.begin() + static_cast<long>(at));
+  for (const auto& s : kSubcommands) {
+    if (name == s.name) return s.run(rest);
+  }
+  std::fprintf(stderr, "quill: unknown artwork command '%s'\n", name.c_str());
+  return SubcommandUsage(stderr);
+}
+
+int CmdArtworkInfo(const Words& words) {
+  Args a = ParseArgs(words, {});
+  if (!a.error.empty()) return UsageError(a.error, ArtworkInfoUsage);
+  if (!a.positional.empty() || !a.flags.empty()) return UsageError("info takes no arguments", ArtworkInfoUsage);
+  HomeArtwork art;
+  if (!art.Open(a.home)) return ExitError;
+  for (const InformationLine& line : InformationLines(ComputeInformation(art.doc))) {
+    std::printf("%s %s\n", line.label, line.value.c_str());
+  }
+  return ExitOk;
+}
+
+int CmdArtworkExport(const Words& words) {
+  Words rest = words;
+  std::optional<std::array<double, 4>> window;
+  std::string error;
+  if (!TakeWindow(rest, window, error)) return UsageError(error, ArtworkExportUsage);
+  Args a = ParseArgs(rest, {});
+  if (!a.error.empty()) return UsageError(a.error, ArtworkExportUsage);
+  if (!a.flags.empty()) return UsageError("unknown option --" + *a.flags.begin(), ArtworkExportUsage);
+  if (a.positional.size() != 1) return UsageError("one DXF file to write is needed", ArtworkExportUsage);
+  HomeArtwork art;
+  if (!art.Open(a.home)) return ExitError;
+  if (!art.job.flags.ArtworkPresent) {
+    std::fprintf(stderr, "quill: Art File has not been Imported / Created Yet\n");
+    return ExitError;
+  }
+  if (window) {
+    const auto& w = *window;
+    SelectNone(art.doc);
+    SelectWindow(art.doc, w[0], w[1], w[2], w[3]);
+  }
+  long written = ExportDxf(art.ui, art.doc, a.positional[0], ExportScope::Selected);
+  if (written < 0) return ExitError;
+  std::printf("%ld\n", written);
+  return ExitOk;
+}
+
+}  // namespace quill::cli
