@@ -118,7 +118,7 @@ BatchReport RunBatch(Job& job, const BatchOptions& options) {
   BatchReport report;
   if (!options.machine.empty()) job.paths.MachineName = options.machine;
   Note(report, RunTextPathStage(job), "text path");
-  Note(report, RunToolPathStage(job), "tool path");
+  Note(report, RunToolPathStage(job, options.toolPath), "tool path");
   std::string nc = options.ncFile.empty() ? ForceExtension(job.paths.ProjectFile, "TAP") : options.ncFile;
   Note(report, RunNcStage(job, nc), "NC code");
   Note(report, RunMetafileStage(job), "picture (QP2008.EMF)");
