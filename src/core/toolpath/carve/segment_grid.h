@@ -2,6 +2,7 @@
 // the pieces near it instead of every piece of the character.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 

@@ -41,7 +41,8 @@ struct PreparedSurface {
   SurfaceSample At(double x, double y) const;
 };
 
-// The surface, or (empty refusal aside) the dialog's message saying why it cannot be built:
+// Builds the surface into out and returns an empty text, or returns the dialog's message saying why it
+// cannot be built (out untouched):
 // "Plane Points Must Be Different Locations, and NON Co-Linear", "Sphere Radius Cannot Be Zero",
 // "Cylinder Radius Cannot Be Zero", "Cylinder, Points Cannot be at the Same Location",
 // "Cone Radius Cannot Be Zero", "Cone Radius #1 and Radius #2 Must be Different" (upright cone).

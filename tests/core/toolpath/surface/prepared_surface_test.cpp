@@ -101,21 +101,16 @@ TEST(PreparedSurface, SurfacesThatCannotBeBuiltAreRefused) {
   }
 }
 
-TEST(SurfaceDialog, FieldsAreCaptionedForTheirSurface) {
-  auto plane = SurfaceFieldCaptions(SurfaceType::Plane, false);
-  EXPECT_STREQ(plane[8], "Point #3 -Z-");
-  auto sphere = SurfaceFieldCaptions(SurfaceType::Sphere, false);
-  EXPECT_STREQ(sphere[3], "Sphere Radius");
-  EXPECT_STREQ(sphere[4], "");
-  auto lying = SurfaceFieldCaptions(SurfaceType::Cone, false);
-  EXPECT_STREQ(lying[6], "-Z- Height");
-  EXPECT_STREQ(lying[7], "");
-  auto upright = SurfaceFieldCaptions(SurfaceType::Cone, true);
-  EXPECT_STREQ(upright[6], "-Z- at Radius #1");
-  EXPECT_STREQ(upright[7], "-Z- at Raduis #2");
-  EXPECT_STREQ(SurfaceFieldCaptions(SurfaceType::Cylinder, false)[5], "Cylinder Radius");
-  EXPECT_FALSE(SurfaceChoicesApply(SurfaceType::Plane));
-  EXPECT_TRUE(SurfaceChoicesApply(SurfaceType::Cone));
+TEST(SurfaceDialog, AConeWhoseCentresMeetStandsUprightAndItsFieldsSaySo) {
+  SurfaceInput upright{SurfaceType::Cone, false, {1, 2, 0.5, 1.00001, 2, 1, 0, 1}};
+  EXPECT_TRUE(ConeStandsUpright(upright));
+  auto captions = SurfaceFieldCaptions(SurfaceType::Cone, ConeStandsUpright(upright));
+  EXPECT_STREQ(captions[6], "-Z- at Radius #1");
+  EXPECT_STREQ(captions[7], "-Z- at Raduis #2");
+  upright.field[3] = 1.1;
+  captions = SurfaceFieldCaptions(SurfaceType::Cone, ConeStandsUpright(upright));
+  EXPECT_STREQ(captions[6], "-Z- Height");
+  EXPECT_STREQ(captions[7], "");  // hidden
 }
 
 TEST(SurfaceDialog, CalcRadius2WidensTheConeByItsHalfAngle) {
