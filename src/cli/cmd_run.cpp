@@ -1,8 +1,9 @@
-// quill run PROJECT.QLM [--nc FILE] [--machine NAME]: the unattended run.
+// quill run PROJECT.QLM [--nc FILE] [--machine NAME] and the tool path's choices: the unattended run.
 #include <cstdio>
 
 #include "app/program.h"
 #include "cli_args.h"
+#include "cmd_run_options.h"
 #include "commands.h"
 #include "job/job.h"
 #include "ui/batch_ui.h"
@@ -10,8 +11,14 @@
 namespace quill::cli {
 
 int CmdRun(const Words& words) {
-  Args a = ParseArgs(words, {"nc", "machine"});
-  if (!a.error.empty()) return UsageError(a.error, RunUsage);
+  Words rest = words;
+  BatchOptions options;
+  bool scanArea = false;
+  std::string error = TakeScanArea(rest, options.toolPath, scanArea);
+  Args a = ParseArgs(rest, RunValueOptions);
+  if (error.empty()) error = a.error;
+  if (error.empty()) error = ReadToolPathChoices(a, scanArea, options.toolPath);
+  if (!error.empty()) return UsageError(error, RunUsage);
   if (a.positional.size() != 1) return UsageError("one project file is needed", RunUsage);
   BatchUi ui;
   Job job(ui);
@@ -21,7 +28,9 @@ int CmdRun(const Words& words) {
     std::fprintf(stderr, "quill: cannot read the project %s\n", a.positional[0].c_str());
     return ExitError;
   }
-  return FinishBatch(job, ui, {a.Option("nc"), a.Option("machine")});
+  options.ncFile = a.Option("nc");
+  options.machine = a.Option("machine");
+  return FinishBatch(job, ui, options);
 }
 
 }  // namespace quill::cli

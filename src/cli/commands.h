@@ -9,7 +9,10 @@ namespace quill::cli {
 
 using Words = std::vector<std::string>;
 
-inline constexpr const char* RunUsage = "quill run PROJECT.QLM [--nc FILE] [--machine NAME]";
+inline constexpr const char* RunUsage =
+    "quill run PROJECT.QLM [--nc FILE] [--machine NAME] [--source text|artwork|artwork-text|text-artwork|bitmap-scan]"
+    " [--carve] [--project-surface] [--scan-picture FILE] [--scan-area XMIN YMIN WIDTH HEIGHT XSTEP YSTEP]"
+    " [--invert] [--unidirectional]";
 inline constexpr const char* EvalUsage = "quill eval TEXT";
 inline constexpr const char* FormatUsage = "quill format CODE LEFT RIGHT VALUE";
 inline constexpr const char* FontUsage =

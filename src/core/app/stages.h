@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "toolpath/toolpath_choices.h"
+
 namespace quill {
 
 class Job;
@@ -30,7 +32,7 @@ void ViewJobExtents(Job& job);
 
 // The stages of the unattended run, in their order.
 StageStatus RunTextPathStage(Job& job);                          // stage_textpath.cpp
-StageStatus RunToolPathStage(Job& job);                          // stage_toolpath.cpp
+StageStatus RunToolPathStage(Job& job, const ToolPathChoices& choices = {});  // stage_toolpath.cpp
 StageStatus RunNcStage(Job& job, const std::string& ncFile);    // stage_nc.cpp
 StageStatus RunMetafileStage(Job& job);                          // stage_metafile.cpp
 

@@ -110,7 +110,7 @@ BatchReport RunBatch(Job& job, const BatchOptions& options) {
   if (!options.machine.empty()) job.paths.MachineName = options.machine;
   auto note = [&report](StageStatus status) { report.failed |= status == StageStatus::Failed; };
   note(RunTextPathStage(job));
-  note(RunToolPathStage(job));
+  note(RunToolPathStage(job, options.toolPath));
   std::string nc = options.ncFile.empty() ? ForceExtension(job.paths.ProjectFile, "TAP") : options.ncFile;
   note(RunNcStage(job, nc));
   note(RunMetafileStage(job));

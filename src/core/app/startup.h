@@ -30,10 +30,11 @@ void ProcessCommandLine(Job& job, const std::vector<std::string>& args);
 // The common reset of New, Open and command-line loading.
 void NewJob(Job& job);
 
-// Overrides of the unattended run (quill run --nc, --machine).
+// Overrides of the unattended run (quill run --nc, --machine, and the tool path's choices).
 struct BatchOptions {
-  std::string ncFile;   // empty: the project's path with the extension TAP
-  std::string machine;  // empty: the project's machine, else the default machine
+  std::string ncFile;        // empty: the project's path with the extension TAP
+  std::string machine;       // empty: the project's machine, else the default machine
+  ToolPathChoices toolPath;  // the tool path dialog's defaults unless chosen
 };
 
 struct BatchReport {

@@ -6,7 +6,10 @@
 #include "job/job.h"
 #include "mathlib/geom2d.h"
 #include "toolpath/artwork_toolpath.h"
+#include "toolpath/carve/carve_setup.h"
+#include "toolpath/carve/carve_text.h"
 #include "toolpath/cl_output.h"
+#include "toolpath/surface/surface_projector.h"
 #include "toolpath/text_toolpath.h"
 #include "ui/ui.h"
 
@@ -25,24 +28,25 @@ bool NeedsArtwork(ToolPathSource s) {
 
 constexpr double kMostDepthPasses = 10000;
 
-// Settings that could never finish, and generators this build lacks, are refused before the file is touched.
+// Settings that could never finish, and choices this build cannot make, are refused before the file is
+// touched.
 bool CheckBeforeWriting(Job& job, const ToolPathOptions& o, const ToolPathValues& v, const ToolPathPlugins& p) {
   const char* refusal = nullptr;
   bool passes = o.multipleDepths && o.zAxis == ZAxisMode::Constant && v.ZTOP > v.ZDEPTH;
+  bool carving = o.carveText && NeedsText(o.source);
   if (passes && IsZero(v.ZPERPASS)) {
     refusal = "-Z- Per Pass Cannot be Zero with Multiple -Z- Depths";
   } else if (passes && !((v.ZTOP - v.ZDEPTH) / std::fabs(v.ZPERPASS) <= kMostDepthPasses)) {
     // A step typed a thousand times too small would cut for days and fill the disk.
     refusal = "-Z- Per Pass Gives More Than 10000 Passes";
-  } else if (o.carveText && NeedsText(o.source) && !p.carveText) {
-    refusal = "Carve Text in 3D is not available in this version";
+  } else if (carving && o.zAxis == ZAxisMode::ProjectOnSurface) {
+    // Carving sets its own depth at every point; the surface would have to carry each of them.
+    refusal = "Carve Text in 3D Cannot be Used with Project on Surface";
   } else if (o.source == ToolPathSource::BitmapScan && !p.bitmapScan) {
     refusal = "3D Bitmap Scan is not available in this version";
-  } else if (o.zAxis == ZAxisMode::ProjectOnSurface && !p.projection) {
-    refusal = "Project on Surface is not available in this version";
   }
   if (refusal) job.ui.Error(refusal);
-  return !refusal;
+  return !refusal && (!carving || CheckCarving(job, v));
 }
 
 bool CheckSources(Job& job, ToolPathSource s) {
@@ -58,8 +62,10 @@ bool CheckSources(Job& job, ToolPathSource s) {
 }
 
 void Text(Job& job, const ToolPathOptions& o, const ToolPathPlugins& p, const ToolPathPass& pass) {
-  if (o.carveText) {
+  if (o.carveText && p.carveText) {
     p.carveText(job, pass);
+  } else if (o.carveText) {
+    CarveText(job, pass);
   } else {
     TextToolPath(job, pass);
   }
@@ -88,8 +94,8 @@ double PassDepth(const ToolPathValues& v, long k) {
   return d < v.ZDEPTH + 1e-9 ? v.ZDEPTH : d;
 }
 
-void RunPasses(Job& job, const ToolPathOptions& o, const ToolPathPlugins& p, ClOutput& out, const ToolPathValues& v) {
-  SurfaceProjection* projection = o.zAxis == ZAxisMode::ProjectOnSurface ? p.projection : nullptr;
+void RunPasses(Job& job, const ToolPathOptions& o, const ToolPathPlugins& p, ClOutput& out, const ToolPathValues& v,
+               SurfaceProjection* projection) {
   bool multiple = o.multipleDepths && !projection;
   for (long k = 1;; ++k) {
     double d = multiple ? PassDepth(v, k) : v.ZDEPTH;
@@ -119,7 +125,12 @@ bool GenerateToolPath(Job& job, const ToolPathOptions& options, bool appendMode,
   job.ui.Counter(StatusChannel::ToolPathCounter, 0);
   ToolPathValues v = ReadToolPathValues(job.ui, job.settings);
   if (!CheckBeforeWriting(job, options, v, plugins)) return false;
-  if (options.zAxis == ZAxisMode::ProjectOnSurface && !plugins.projection->PrepareSurface()) return false;
+  SurfaceProjector ownSurface(job);
+  SurfaceProjection* projection = nullptr;
+  if (options.zAxis == ZAxisMode::ProjectOnSurface) {
+    projection = plugins.projection ? plugins.projection : &ownSurface;
+    if (!projection->PrepareSurface()) return false;
+  }
   BusyScope busy(job.ui);
   ClOutput out(job.ui);
   if (!OpenClFile(job, out, appendMode)) return false;
@@ -128,7 +139,7 @@ bool GenerateToolPath(Job& job, const ToolPathOptions& options, bool appendMode,
     out.Close();
     return false;
   }
-  RunPasses(job, options, plugins, out, v);
+  RunPasses(job, options, plugins, out, v, projection);
   if (!appendMode) out.WriteEnd();
   if (!CloseClFile(job, out)) return false;
   job.flags.ToolPathCreated = true;

@@ -33,7 +33,9 @@ struct ToolPathPass {
   SurfaceProjection* projection = nullptr;  // set with "Project on Surface"
 };
 
-// Generators that live beside the plain engraving; a run that needs one this build lacks is refused.
+// Generators that live beside the plain engraving.  Carving and projection left empty are the
+// program's own (carve/carve_text.h, surface/surface_projector.h); the bitmap scan has no default,
+// since its picture and area come from its dialog (scan/bitmap_scan.h), and a run without it is refused.
 struct ToolPathPlugins {
   std::function<void(Job&, const ToolPathPass&)> carveText;   // "Carve Text in 3D"
   std::function<void(Job&, const ToolPathPass&)> bitmapScan;  // "3D Bitmap Scan"

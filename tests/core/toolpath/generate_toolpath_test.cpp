@@ -156,15 +156,9 @@ TEST_F(GenerateToolPathTest, ProjectionFollowsTheSurfaceInOnePass) {
   EXPECT_EQ(test::ReadFile(job.paths.CLFileName), "old\r\n");
 }
 
-TEST_F(GenerateToolPathTest, ChoicesThisBuildCannotMakeAreRefused) {
-  ToolPathOptions carve;
-  carve.carveText = true;
-  ToolPathOptions project;
-  project.zAxis = ZAxisMode::ProjectOnSurface;
-  for (const ToolPathOptions& o : {carve, ToolPathOptions{ToolPathSource::BitmapScan}, project}) {
-    EXPECT_FALSE(GenerateToolPath(job, o, false));
-  }
-  EXPECT_EQ(ui.messages.size(), 3u);
+TEST_F(GenerateToolPathTest, ABitmapScanWithoutItsPictureAndAreaIsRefused) {
+  EXPECT_FALSE(GenerateToolPath(job, ToolPathOptions{ToolPathSource::BitmapScan}, false));
+  EXPECT_EQ(ui.Texts(), std::vector<std::string>{"3D Bitmap Scan is not available in this version"});
   EXPECT_FALSE(test::FileExists(job.paths.CLFileName));
 }
 
