@@ -23,6 +23,7 @@ const Command kCommands[] = {
     {"post", quill::cli::CmdPost, quill::cli::PostUsage},
     {"import", quill::cli::CmdImport, quill::cli::ImportUsage},
     {"render", quill::cli::CmdRender, quill::cli::RenderUsage},
+    {"check", quill::cli::CmdCheck, quill::cli::CheckUsage},
 };
 
 int Usage(std::FILE* to) {
