@@ -13,8 +13,8 @@ namespace {
 
 class GcodeInterpreter {
  public:
-  explicit GcodeInterpreter(const AxisMap& axes)
-      : axes_(axes), m_(axes.machine()), tracker_(axes), bendix_(m_.MTYPE == MachBendix) {}
+  GcodeInterpreter(const AxisMap& axes, const MoveSink& sink)
+      : axes_(axes), m_(axes.machine()), tracker_(axes, sink), bendix_(m_.MTYPE == MachBendix) {}
 
   void Line(long number, const std::string& text, ProgramRead& out);
 
@@ -118,11 +118,11 @@ void GcodeInterpreter::Line(long number, const std::string& text, ProgramRead& o
 
 }  // namespace
 
-ProgramRead ReadGcodeProgram(const std::string& path, const AxisMap& axes) {
+ProgramRead ReadGcodeProgram(const std::string& path, const AxisMap& axes, const MoveSink& sink) {
   ProgramRead out;
   LineReader in(path);
   out.opened = in.IsOpen();
-  GcodeInterpreter control(axes);
+  GcodeInterpreter control(axes, sink);
   for (std::string line; out.opened && in.Next(line);) control.Line(++out.lines, line, out);
   return out;
 }

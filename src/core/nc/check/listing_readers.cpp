@@ -90,11 +90,11 @@ void ListingLine(long number, const std::string& line, const AxisMap& axes, Moti
 
 using LineFn = void (*)(long, const std::string&, const AxisMap&, MotionTracker&, ProgramRead&);
 
-ProgramRead ReadLines(const std::string& path, const AxisMap& axes, LineFn fn) {
+ProgramRead ReadLines(const std::string& path, const AxisMap& axes, const MoveSink& sink, LineFn fn) {
   ProgramRead out;
   LineReader in(path);
   out.opened = in.IsOpen();
-  MotionTracker tracker(axes);
+  MotionTracker tracker(axes, sink);
   if (!axes.machine().Absolute()) tracker.AssumeOrigin();
   for (std::string line; out.opened && in.Next(line);) fn(++out.lines, line, axes, tracker, out);
   return out;
@@ -102,12 +102,12 @@ ProgramRead ReadLines(const std::string& path, const AxisMap& axes, LineFn fn) {
 
 }  // namespace
 
-ProgramRead ReadEzTrackProgram(const std::string& path, const AxisMap& axes) {
-  return ReadLines(path, axes, EzTrackLine);
+ProgramRead ReadEzTrackProgram(const std::string& path, const AxisMap& axes, const MoveSink& sink) {
+  return ReadLines(path, axes, sink, EzTrackLine);
 }
 
-ProgramRead ReadListingProgram(const std::string& path, const AxisMap& axes) {
-  return ReadLines(path, axes, ListingLine);
+ProgramRead ReadListingProgram(const std::string& path, const AxisMap& axes, const MoveSink& sink) {
+  return ReadLines(path, axes, sink, ListingLine);
 }
 
 }  // namespace quill

@@ -26,7 +26,8 @@ void MotionTracker::Move(const Motion& m, ProgramRead& out) {
     out.findings.push_back({FindingKind::ZeroFeed, m.line, m.text,
                             m.feed ? "a cutting move at a feed of 0" : "a cutting move before any feed is set"});
   }
-  out.moves.push_back(mv);
+  ++out.moves;
+  sink_(mv);
   pos_ = mv.end;
 }
 

@@ -12,14 +12,40 @@ namespace quill {
 
 namespace {
 
-ProgramRead ReadProgram(const std::string& ncFile, const AxisMap& axes) {
+ProgramRead ReadProgram(const std::string& ncFile, const AxisMap& axes, const MoveSink& sink) {
   switch (axes.machine().MTYPE) {
     case MachMill:
     case MachLathe:
-    case MachBendix: return ReadGcodeProgram(ncFile, axes);
-    case MachEzTrack: return ReadEzTrackProgram(ncFile, axes);
-    default: return ReadListingProgram(ncFile, axes);
+    case MachBendix: return ReadGcodeProgram(ncFile, axes, sink);
+    case MachEzTrack: return ReadEzTrackProgram(ncFile, axes, sink);
+    default: return ReadListingProgram(ncFile, axes, sink);
   }
+}
+
+// The program read with its tool path beside it: each motion is compared as it is read.
+void CheckProgram(const std::string& ncFile, const MachineDefinition& m, const std::string& clFile, CheckReport& r) {
+  const AxisMap axes(m);
+  ClPath path;
+  if (!clFile.empty()) {
+    path = ReadClPath(clFile, axes);
+    if (!path.error.empty()) {
+      r.error = path.error;
+      return;
+    }
+  }
+  std::vector<CheckFinding> pathFindings;
+  PathComparison comparison(path, axes, pathFindings);
+  ProgramRead program = ReadProgram(ncFile, axes, [&](const NcMove& mv) { comparison.Next(mv); });
+  if (!program.opened) {
+    r.error = "Cannot open the NC file [" + ncFile + "]";
+    return;
+  }
+  comparison.End();
+  r.lines = program.lines;
+  r.moves = program.moves;
+  r.compared = !clFile.empty();
+  r.findings = program.findings;
+  r.findings.insert(r.findings.end(), pathFindings.begin(), pathFindings.end());
 }
 
 void CheckDrawing(const std::string& ncFile, const MachineDefinition& m, const std::string& clFile, CheckReport& r) {
@@ -48,25 +74,7 @@ CheckReport CheckNcProgram(const std::string& ncFile, const MachineDefinition& m
   if (machine.MTYPE == MachDxf) {
     CheckDrawing(ncFile, machine, clFile, report);
   } else {
-    const AxisMap axes(machine);
-    ProgramRead program = ReadProgram(ncFile, axes);
-    if (!program.opened) {
-      report.error = "Cannot open the NC file [" + ncFile + "]";
-      return report;
-    }
-    report.lines = program.lines;
-    report.moves = static_cast<long>(program.moves.size());
-    report.findings = program.findings;
-    if (!clFile.empty()) {
-      ClPath path = ReadClPath(clFile, axes);
-      if (!path.error.empty()) {
-        report.error = path.error;
-        return report;
-      }
-      report.compared = true;
-      CompareMotions(program.moves, path, axes, report.findings);
-      CheckDepths(program.moves, path, axes, report.findings);
-    }
+    CheckProgram(ncFile, machine, clFile, report);
   }
   // In the program's order; findings about the program as a whole come last.
   std::stable_sort(report.findings.begin(), report.findings.end(), [](const CheckFinding& a, const CheckFinding& b) {

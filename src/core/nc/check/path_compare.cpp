@@ -111,40 +111,23 @@ std::string Place(const ClStep& s, const AxisMap& axes) {
   return axes.Describe(s.at) + " (its line " + std::to_string(s.line) + ")";
 }
 
-class MotionComparison {
- public:
-  MotionComparison(const ClPath& path, const AxisMap& axes, std::vector<CheckFinding>& findings)
-      : steps_(path.steps), axes_(axes), findings_(findings) {}
+}  // namespace
 
-  // False once the program has left the path (the finding is made).
-  bool Next(const NcMove& mv);
-  void End();
-
- private:
+size_t PathComparison::Skip(size_t k) const {
   // Moves that lead nowhere the program can show write no block; a full circle does lead somewhere.
-  size_t Skip(size_t k) const {
-    while (k < steps_.size() && !FullCircle(steps_[k - 1], steps_[k]) && SamePlace(steps_[k].at, steps_[k - 1].at, axes_)) {
-      ++k;
-    }
-    return k;
+  while (k < steps_.size() && !FullCircle(steps_[k - 1], steps_[k]) && SamePlace(steps_[k].at, steps_[k - 1].at, axes_)) {
+    ++k;
   }
-  std::optional<std::string> KindMismatch(const NcMove& mv, const ClStep& to) const;
-  std::optional<std::string> ArcMismatch(const NcMove& mv, const AxisPoint& start) const;
-  bool Leave(const NcMove& mv, const std::string& why) {
-    findings_.push_back({FindingKind::LeavesPath, mv.line, mv.block, why});
-    return false;
-  }
+  return k;
+}
 
-  const std::vector<ClStep>& steps_;
-  const AxisMap& axes_;
-  std::vector<CheckFinding>& findings_;
-  bool aligned_ = false;
-  AxisPoint last_;   // where the program stood before the move
-  size_t j_ = 0;     // the next point of the path to reach
-  double t_ = 0;     // how far along the move to it the program has come
-};
+bool PathComparison::Leave(const NcMove& mv, const std::string& why) {
+  findings_.push_back({FindingKind::LeavesPath, mv.line, mv.block, why});
+  left_ = true;
+  return false;
+}
 
-std::optional<std::string> MotionComparison::KindMismatch(const NcMove& mv, const ClStep& to) const {
+std::optional<std::string> PathComparison::KindMismatch(const NcMove& mv, const ClStep& to) const {
   if (mv.kind == MoveRapid && to.code != MoveRapid) return "moves at rapid where the tool path cuts to " + Place(to, axes_);
   if (IsArc(mv.kind) && !IsArc(to.code)) return "cuts an arc where the tool path runs straight to " + Place(to, axes_);
   return std::nullopt;
@@ -152,7 +135,7 @@ std::optional<std::string> MotionComparison::KindMismatch(const NcMove& mv, cons
 
 // The arc the program cuts against the tool path's: a quarter, half and three quarters of the way along
 // both must lie together, which holds the turning sense and the bulge as well as the centre.
-std::optional<std::string> MotionComparison::ArcMismatch(const NcMove& mv, const AxisPoint& start) const {
+std::optional<std::string> PathComparison::ArcMismatch(const NcMove& mv, const AxisPoint& start) const {
   int h = 0, v = 0;
   const ClStep& to = steps_[j_];
   if (!IsArc(mv.kind) || !IsArc(to.code) || !mv.hasCentre || !axes_.Plane(h, v)) return std::nullopt;
@@ -173,9 +156,14 @@ std::optional<std::string> MotionComparison::ArcMismatch(const NcMove& mv, const
   return std::nullopt;
 }
 
-bool MotionComparison::Next(const NcMove& mv) {
+void PathComparison::Next(const NcMove& mv) {
   const AxisPoint from = last_;
   last_ = mv.end;
+  CheckDepth(mv);
+  if (!left_ && !steps_.empty()) Follow(mv, from);
+}
+
+bool PathComparison::Follow(const NcMove& mv, const AxisPoint& from) {
   if (!aligned_) {
     // Before the path's first point the start-up macro moves the machine as it likes.
     if (Miss(mv, steps_[0].at, axes_) <= 1) aligned_ = true, j_ = Skip(1), t_ = 0;
@@ -202,7 +190,8 @@ bool MotionComparison::Next(const NcMove& mv) {
                        axes_.Describe(steps_[j_ - 1].at) + " to " + Place(to, axes_));
 }
 
-void MotionComparison::End() {
+void PathComparison::End() {
+  if (left_ || steps_.empty()) return;
   if (!aligned_) {
     findings_.push_back({FindingKind::NeverReaches, 0, "",
                          "the program never reaches the tool path's first point " + Place(steps_[0], axes_)});
@@ -212,30 +201,14 @@ void MotionComparison::End() {
   }
 }
 
-}  // namespace
-
-void CompareMotions(const std::vector<NcMove>& moves, const ClPath& path, const AxisMap& axes,
-                    std::vector<CheckFinding>& findings) {
-  if (path.steps.empty()) return;
-  MotionComparison comparison(path, axes, findings);
-  for (const NcMove& mv : moves) {
-    if (!comparison.Next(mv)) return;
-  }
-  comparison.End();
-}
-
-void CheckDepths(const std::vector<NcMove>& moves, const ClPath& path, const AxisMap& axes,
-                 std::vector<CheckFinding>& findings) {
-  const int d = axes.DepthSlot();
-  if (d < 0 || !path.deepest) return;
-  for (const NcMove& mv : moves) {
-    if (!mv.end.known[d]) continue;
-    const double z = axes.DepthOf(mv.end.v[d], path.rotaryRadius);
-    if (z < *path.deepest - mv.tolerance[d]) {
-      findings.push_back({FindingKind::BelowDeepest, mv.line, mv.block,
-                          "goes to Z" + FormatFixed(z, 4) + ", below the deepest cut of the tool path, Z" +
-                              FormatFixed(*path.deepest, 4)});
-    }
+void PathComparison::CheckDepth(const NcMove& mv) {
+  const int d = axes_.DepthSlot();
+  if (d < 0 || !path_.deepest || !mv.end.known[d]) return;
+  const double z = axes_.DepthOf(mv.end.v[d], path_.rotaryRadius);
+  if (z < *path_.deepest - mv.tolerance[d]) {
+    findings_.push_back({FindingKind::BelowDeepest, mv.line, mv.block,
+                         "goes to Z" + FormatFixed(z, 4) + ", below the deepest cut of the tool path, Z" +
+                             FormatFixed(*path_.deepest, 4)});
   }
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -15,13 +16,17 @@ namespace quill {
 struct ProgramRead {
   bool opened = false;
   long lines = 0;
-  std::vector<NcMove> moves;
+  long moves = 0;
   std::vector<CheckFinding> findings;  // blocks that cannot be read, arcs, feeds of 0
 };
 
-ProgramRead ReadGcodeProgram(const std::string& path, const AxisMap& axes);
-ProgramRead ReadEzTrackProgram(const std::string& path, const AxisMap& axes);
-ProgramRead ReadListingProgram(const std::string& path, const AxisMap& axes);
+// Each motion goes to the sink as soon as it is read, so a program of any length is checked in
+// little memory.
+using MoveSink = std::function<void(const NcMove&)>;
+
+ProgramRead ReadGcodeProgram(const std::string& path, const AxisMap& axes, const MoveSink& sink);
+ProgramRead ReadEzTrackProgram(const std::string& path, const AxisMap& axes, const MoveSink& sink);
+ProgramRead ReadListingProgram(const std::string& path, const AxisMap& axes, const MoveSink& sink);
 
 // The arc of a move in the machine's plane, from its start: the centre found from the words, and the
 // finding when its end lies at another radius.  Shared by the readers.
@@ -46,7 +51,7 @@ class ArcReader {
 // (positions, or steps on an incremental program), its arc, and the feed it cuts at.
 class MotionTracker {
  public:
-  explicit MotionTracker(const AxisMap& axes) : axes_(axes), arcs_(axes) {}
+  MotionTracker(const AxisMap& axes, const MoveSink& sink) : axes_(axes), arcs_(axes), sink_(sink) {}
 
   struct Motion {
     long line = 0;
@@ -71,6 +76,7 @@ class MotionTracker {
  private:
   const AxisMap& axes_;
   ArcReader arcs_;
+  const MoveSink& sink_;
   AxisPoint pos_;
   std::array<long, AxisCount> steps_{};  // incremental words per axis: their rounding adds up
 };
