@@ -15,9 +15,9 @@ class Job;
 namespace quill::cli {
 
 struct RunExtras {
-  ExtendedRun run;     // kind Plain with check off: none of the additions was asked for
-  Words rest;          // the words left for the run's own options
-  std::string error;   // bad usage
+  ExtendedRun run;    // kind Plain with check off: none of the additions was asked for
+  Words rest;         // the words left for the run's own options
+  std::string error;  // bad usage
   bool Any() const { return run.kind != RunKind::Plain || run.check; }
 };
 

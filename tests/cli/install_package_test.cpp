@@ -88,7 +88,8 @@ TEST(Installed, DesktopEntryAndProjectTypeAreValid) {
   ASSERT_EQ(Missing("/usr/bin/update-mime-database", "shared-mime-info"), "");
   Installation in;
   ASSERT_EQ(in.install.exitCode, 0) << in.install.err;
-  RunResult r = RunProgram({"/usr/bin/desktop-file-validate", in.Prefix() + "/share/applications/quillpro2008.desktop"});
+  RunResult r =
+      RunProgram({"/usr/bin/desktop-file-validate", in.Prefix() + "/share/applications/quillpro2008.desktop"});
   EXPECT_EQ(r.exitCode, 0) << r.out << r.err;
   EXPECT_EQ(r.out + r.err, "");
   r = RunProgram({"/usr/bin/update-mime-database", in.Prefix() + "/share/mime"});
@@ -114,11 +115,12 @@ TEST(Installed, DebianPackageHoldsTheProgramItsDataAndItsPages) {
   ASSERT_FALSE(deb.empty()) << r.out;
   RunResult list = RunProgram({"/usr/bin/dpkg-deb", "--contents", deb});
   ASSERT_EQ(list.exitCode, 0) << list.err;
-  for (const char* file : {"./usr/bin/quill", "./usr/bin/quillpro2008", "./usr/share/quillmark/fonts/SIMPLEX.QXF",
-                           "./usr/share/quillmark/machines/QPOSTS.INI", "./usr/share/quillmark/samples/SAMPLE.QLM",
-                           "./usr/share/quillmark/help/Main_Window.html", "./usr/share/applications/quillpro2008.desktop",
-                           "./usr/share/mime/packages/quillmark.xml", "./usr/share/icons/hicolor/scalable/apps/quillmark.svg",
-                           "./usr/share/man/man1/quill.1.gz", "./usr/share/man/man1/quillpro2008.1.gz"}) {
+  for (const char* file :
+       {"./usr/bin/quill", "./usr/bin/quillpro2008", "./usr/share/quillmark/fonts/SIMPLEX.QXF",
+        "./usr/share/quillmark/machines/QPOSTS.INI", "./usr/share/quillmark/samples/SAMPLE.QLM",
+        "./usr/share/quillmark/help/Main_Window.html", "./usr/share/applications/quillpro2008.desktop",
+        "./usr/share/mime/packages/quillmark.xml", "./usr/share/icons/hicolor/scalable/apps/quillmark.svg",
+        "./usr/share/man/man1/quill.1.gz", "./usr/share/man/man1/quillpro2008.1.gz"}) {
     EXPECT_NE(list.out.find(std::string(file) + "\n"), std::string::npos) << file;
   }
   if (FileExists(BinaryDir() + "/libtiffio32.so")) {

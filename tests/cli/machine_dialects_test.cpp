@@ -30,34 +30,35 @@ struct Controller {
   std::string letters;
   std::set<std::string> gCodes;
   std::set<std::string> mCodes;
-  bool lineNumbers;   // N words are welcome
-  bool percent;       // a "%" line marks the program's ends
-  size_t longest;     // the longest block it takes (0: any)
-  bool z;             // a programmable Z: LinuxCNC's moves are compared in Z too
-  double rounding;    // of its coordinate words: three decimals of a millimetre, four of an inch
+  bool lineNumbers;  // N words are welcome
+  bool percent;      // a "%" line marks the program's ends
+  size_t longest;    // the longest block it takes (0: any)
+  bool z;            // a programmable Z: LinuxCNC's moves are compared in Z too
+  double rounding;   // of its coordinate words: three decimals of a millimetre, four of an inch
 };
 
-const std::set<std::string> GrblG = {"0",  "1",  "2",  "3",    "4",  "10", "17", "18",   "19", "20", "21",  "28",
-                                     "28.1", "30", "30.1", "38.2", "38.3", "38.4", "38.5", "40", "43.1", "49", "53",
-                                     "54", "55", "56", "57", "58", "59", "61", "80", "90", "91", "91.1", "92", "92.1",
-                                     "93", "94"};
+const std::set<std::string> GrblG = {"0",    "1",  "2",    "3",    "4",    "10",   "17",   "18",   "19",   "20",
+                                     "21",   "28", "28.1", "30",   "30.1", "38.2", "38.3", "38.4", "38.5", "40",
+                                     "43.1", "49", "53",   "54",   "55",   "56",   "57",   "58",   "59",   "61",
+                                     "80",   "90", "91",   "91.1", "92",   "92.1", "93",   "94"};
 const std::set<std::string> GrblM = {"0", "1", "2", "3", "4", "5", "7", "8", "9", "30", "56"};
 const std::set<std::string> LinuxCncG = {
-    "0",  "1",  "2",    "3",    "4",    "5",  "5.1", "5.2", "5.3", "7",  "8",  "10",   "17", "17.1", "18", "18.1",
-    "19", "19.1", "20", "21",   "28",   "28.1", "30", "30.1", "33", "33.1", "38.2", "38.3", "38.4", "38.5", "40", "41",
-    "41.1", "42", "42.1", "43", "43.1", "43.2", "49", "52", "53", "54", "55", "56", "57", "58", "59", "59.1", "59.2",
-    "59.3", "61", "61.1", "64", "73", "76", "80", "81", "82", "83", "84", "85", "86", "87", "88", "89", "90", "90.1",
-    "91", "91.1", "92", "92.1", "92.2", "92.3", "93", "94", "95", "96", "97", "98", "99"};
-const std::set<std::string> LinuxCncM = {"0",  "1",  "2",  "3",  "4",  "5",  "6",  "7",  "8",  "9",  "30", "48",
-                                         "49", "50", "51", "52", "53", "60", "61", "62", "63", "64", "65", "66",
-                                         "67", "68", "70", "71", "72", "73"};
-const std::set<std::string> MachG = {"0",  "1",  "2",  "3",  "4",  "10", "12", "13", "15", "16", "17", "18", "19",
-                                     "20", "21", "28", "28.1", "30", "31", "40", "41", "42", "43", "44", "49", "50",
-                                     "51", "52", "53", "54", "55", "56", "57", "58", "59", "60", "61", "64", "68",
-                                     "69", "70", "71", "73", "80", "81", "82", "83", "84", "85", "86", "87", "88",
-                                     "89", "90", "90.1", "91", "91.1", "92", "92.1", "93", "94", "95", "96", "97", "98",
-                                     "99"};
-const std::set<std::string> MachM = {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "30", "47", "48", "49", "98", "99"};
+    "0",    "1",    "2",    "3",    "4",    "5",    "5.1",  "5.2",  "5.3",  "7",    "8",    "10",   "17",   "17.1",
+    "18",   "18.1", "19",   "19.1", "20",   "21",   "28",   "28.1", "30",   "30.1", "33",   "33.1", "38.2", "38.3",
+    "38.4", "38.5", "40",   "41",   "41.1", "42",   "42.1", "43",   "43.1", "43.2", "49",   "52",   "53",   "54",
+    "55",   "56",   "57",   "58",   "59",   "59.1", "59.2", "59.3", "61",   "61.1", "64",   "73",   "76",   "80",
+    "81",   "82",   "83",   "84",   "85",   "86",   "87",   "88",   "89",   "90",   "90.1", "91",   "91.1", "92",
+    "92.1", "92.2", "92.3", "93",   "94",   "95",   "96",   "97",   "98",   "99"};
+const std::set<std::string> LinuxCncM = {"0",  "1",  "2",  "3",  "4",  "5",  "6",  "7",  "8",  "9",
+                                         "30", "48", "49", "50", "51", "52", "53", "60", "61", "62",
+                                         "63", "64", "65", "66", "67", "68", "70", "71", "72", "73"};
+const std::set<std::string> MachG = {
+    "0",  "1",  "2",  "3",    "4",  "10",   "12", "13",   "15", "16", "17", "18", "19", "20", "21", "28", "28.1",
+    "30", "31", "40", "41",   "42", "43",   "44", "49",   "50", "51", "52", "53", "54", "55", "56", "57", "58",
+    "59", "60", "61", "64",   "68", "69",   "70", "71",   "73", "80", "81", "82", "83", "84", "85", "86", "87",
+    "88", "89", "90", "90.1", "91", "91.1", "92", "92.1", "93", "94", "95", "96", "97", "98", "99"};
+const std::set<std::string> MachM = {"0", "1", "2",  "3",  "4",  "5",  "6",  "7",
+                                     "8", "9", "30", "47", "48", "49", "98", "99"};
 
 const Controller Controllers[] = {
     {"GRBL 1.1", "FGIJKLMNPRSTXYZ", GrblG, GrblM, false, false, 80, true, 6e-4},
@@ -118,7 +119,9 @@ class MachineDialects : public ::testing::Test {
 
   // The sample's tool path posted for a machine of the bundled file with its own macros.
   std::string Post(const std::string& machine, const std::string& sample) {
-    PostJob job{ReadMachineDefinition(Bundled(), machine), {}, FindMacroLines(Bundled(), machine, "Startup"),
+    PostJob job{ReadMachineDefinition(Bundled(), machine),
+                {},
+                FindMacroLines(Bundled(), machine, "Startup"),
                 FindMacroLines(Bundled(), machine, "Shutdown")};
     std::string cl = tools[sample];
     if (job.machine.Rotary()) {

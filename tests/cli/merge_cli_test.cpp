@@ -72,7 +72,9 @@ TEST(MergeRun, ASheetOfTagsInOneRun) {
 
 TEST(MergeRun, RowsThatCannotBeEngravedAreNamedAndTheRestCut) {
   Merge m;
-  WriteFile(m.cwd.File("BAD.CSV"), "Name,Dept\nANN,SALES\n,IT\n\xD0\x96" "ANNA,IT\nBO,IT\n");
+  WriteFile(m.cwd.File("BAD.CSV"),
+            "Name,Dept\nANN,SALES\n,IT\n\xD0\x96"
+            "ANNA,IT\nBO,IT\n");
   RunResult r = m.Run({"--data", "BAD.CSV"});
   EXPECT_EQ(r.exitCode, 1);
   EXPECT_NE(r.err.find("Row 3: the field {Name} is empty"), std::string::npos) << r.err;

@@ -80,8 +80,7 @@ RowFinished PostEachRow(NcGenerator& generator, const std::string& ncFile, bool 
 }
 
 BatchReport RunExtendedBatch(Job& job, const ExtendedRun& run) {
-  const std::string ncFile =
-      run.batch.ncFile.empty() ? ForceExtension(job.paths.ProjectFile, "TAP") : run.batch.ncFile;
+  const std::string ncFile = run.batch.ncFile.empty() ? ForceExtension(job.paths.ProjectFile, "TAP") : run.batch.ncFile;
   if (run.kind == RunKind::Plain) {
     BatchReport report = RunBatch(job, run.batch);
     if (run.check) {

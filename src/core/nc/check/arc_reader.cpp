@@ -49,7 +49,8 @@ bool ArcReader::Centre(NcMove& move, const AxisPoint& start, const ArcWords& w, 
       return false;
     }
     if (chord > 2 * r + tol) {
-      problem = "the arc's ends are " + FormatFixed(chord, 4) + " apart, more than its diameter " + FormatFixed(2 * r, 4);
+      problem =
+          "the arc's ends are " + FormatFixed(chord, 4) + " apart, more than its diameter " + FormatFixed(2 * r, 4);
       return false;
     }
     const double rise = std::sqrt(std::max(0.0, r * r - chord * chord / 4));

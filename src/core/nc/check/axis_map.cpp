@@ -68,8 +68,8 @@ void AxisMap::SetRotary() {
   const double angleTol = 0.5 * std::pow(10.0, -std::clamp(m_.ROTDIGR, 0, 16)) + AngleSlack;
   // On the face the linear word is the distance from the centre, whatever the coordinate mode.
   axes_[0] = {Register(m_.ROTLINREG), f, 1, false, !polarFace, WordTolerance(m_.DIGR)};
-  axes_[1] = {Register(m_.ROTROTREG), fa, 1, polarFace || wrapped, true,
-              polarFace || wrapped ? angleTol : WordTolerance(m_.ROTDIGR)};
+  axes_[1] = {Register(m_.ROTROTREG), fa,   1,
+              polarFace || wrapped,   true, polarFace || wrapped ? angleTol : WordTolerance(m_.ROTDIGR)};
   if (m_.B3AXIS) axes_[2] = {Register(m_.ROTDEEPREG), f, 1, false, true, WordTolerance(m_.DIGR)};
   depth_ = axes_[2].letter ? 2 : -1;
 }

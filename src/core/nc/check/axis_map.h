@@ -19,7 +19,7 @@ struct WordFormat {
 };
 
 struct Axis {
-  char letter = 0;          // the register; 0 for a slot the machine does not move
+  char letter = 0;  // the register; 0 for a slot the machine does not move
   WordFormat format;
   double divisor = 1;       // position = word value / divisor (a lathe's diameter words)
   bool angle = false;       // degrees, compared round the circle

@@ -19,8 +19,8 @@ enum MoveKind { MoveRapid = 0, MoveFeed = 1, MoveArcCw = 2, MoveArcCcw = 3, Move
 
 // One motion of the program as its control would make it.
 struct NcMove {
-  long line = 0;       // in the NC file, from 1
-  std::string block;   // the line as written
+  long line = 0;      // in the NC file, from 1
+  std::string block;  // the line as written
   int kind = MoveFeed;
   AxisPoint end;
   std::array<double, AxisCount> tolerance{};  // how far the words' rounding lets the position stray

@@ -25,8 +25,16 @@ ClPath ReadClPath(const std::string& clFile, const AxisMap& axes) {
     if (r.code == ClRotaryRadius) path.rotaryRadius = r.R;
     text = text || r.code == ClText;
     if (r.code < 0 || r.code == ClRotaryRadius || r.code == ClText || r.code == ClResetHome) continue;
-    ClStep s{r.code, in.LineNumber(), axes.Project(r.X, r.Y, r.Z, r.code, path.rotaryRadius), r.X, r.Y, r.Z,
-             r.CX, r.CY, path.rotaryRadius, text};
+    ClStep s{r.code,
+             in.LineNumber(),
+             axes.Project(r.X, r.Y, r.Z, r.code, path.rotaryRadius),
+             r.X,
+             r.Y,
+             r.Z,
+             r.CX,
+             r.CY,
+             path.rotaryRadius,
+             text};
     path.steps.push_back(s);
     text = false;
     if (r.code != ClRapid) path.deepest = path.deepest ? std::min(*path.deepest, r.Z) : r.Z;

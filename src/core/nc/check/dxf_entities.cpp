@@ -62,8 +62,8 @@ P3 OnCircle(const DxfEntity& e, double degrees) {
 // The cuts of the tool path as the drawing should hold them.
 struct ExpectedCut {
   DxfEntity entity;
-  P3 arcFrom{}, arcTo{};  // an arc's ends in the order it is drawn: counter-clockwise
-  long record = 0;        // line of the tool path
+  P3 arcFrom{}, arcTo{};   // an arc's ends in the order it is drawn: counter-clockwise
+  long record = 0;         // line of the tool path
   bool shortLine = false;  // too short to be drawn: it may be missing
   bool tiny = false;       // an arc too small to show its radius: drawn by its centre alone
 };
@@ -143,9 +143,9 @@ void CheckDrawnDepths(const DrawingRead& drawing, double deepest, std::vector<Ch
   for (const DxfEntity& e : drawing.entities) {
     const double z = e.kind == DxfEntity::Kind::Line ? std::min(e.a[2], e.b[2]) : e.a[2];
     if (z < deepest - DrawingTolerance) {
-      findings.push_back({FindingKind::BelowDeepest, e.line, NameOf(e.kind),
-                          "drawn at Z" + FormatFixed(z, 4) + ", below the deepest cut of the tool path, Z" +
-                              FormatFixed(deepest, 4)});
+      findings.push_back(
+          {FindingKind::BelowDeepest, e.line, NameOf(e.kind),
+           "drawn at Z" + FormatFixed(z, 4) + ", below the deepest cut of the tool path, Z" + FormatFixed(deepest, 4)});
     }
   }
 }
@@ -194,7 +194,8 @@ void CompareDrawing(const DrawingRead& drawing, const std::string& clFile, const
   for (const DxfEntity& e : drawing.entities) {
     while (k < cuts.size() && cuts[k].shortLine && !Matches(e, cuts[k])) ++k;  // too short to be drawn
     if (k >= cuts.size()) {
-      findings.push_back({FindingKind::LeavesPath, e.line, NameOf(e.kind), "drawn after the last cut of the tool path"});
+      findings.push_back(
+          {FindingKind::LeavesPath, e.line, NameOf(e.kind), "drawn after the last cut of the tool path"});
       return;
     }
     if (!Matches(e, cuts[k])) {

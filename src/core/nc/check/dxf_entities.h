@@ -16,8 +16,8 @@ struct ClPath;
 struct DxfEntity {
   enum class Kind { Line, Arc, Circle, Point };
   Kind kind = Kind::Line;
-  long line = 0;                      // of its "  0" group
-  std::array<double, 3> a{}, b{};     // a line's ends; the centre (or the point) in a
+  long line = 0;                   // of its "  0" group
+  std::array<double, 3> a{}, b{};  // a line's ends; the centre (or the point) in a
   double radius = 0;
   double startAngle = 0, endAngle = 0;  // degrees, counter-clockwise from the start
 };

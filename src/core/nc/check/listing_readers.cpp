@@ -33,8 +33,7 @@ int EzTrackKind(const std::vector<std::string>& t, size_t& words) {
   return t[3] == "CW" ? MoveArcCw : t[3] == "CCW" ? MoveArcCcw : -1;
 }
 
-void EzTrackLine(long number, const std::string& line, const AxisMap& axes, MotionTracker& tracker,
-                 ProgramRead& out) {
+void EzTrackLine(long number, const std::string& line, const AxisMap& axes, MotionTracker& tracker, ProgramRead& out) {
   const std::vector<std::string> t = Tokens(line);
   size_t first = 0;
   const int kind = t.empty() || !IsCounter(t[0]) ? -1 : EzTrackKind(t, first);
@@ -66,8 +65,7 @@ int ListingKind(const std::string& mode) {
   return -1;
 }
 
-void ListingLine(long number, const std::string& line, const AxisMap& axes, MotionTracker& tracker,
-                 ProgramRead& out) {
+void ListingLine(long number, const std::string& line, const AxisMap& axes, MotionTracker& tracker, ProgramRead& out) {
   const std::vector<std::string> t = Tokens(line);
   if (t.size() < 6 || !IsCounter(t[0]) || ListingKind(t[1]) < 0) return;  // the heading and the macros' lines
   const int kind = ListingKind(t[1]);

@@ -115,7 +115,8 @@ std::string Place(const ClStep& s, const AxisMap& axes) {
 
 size_t PathComparison::Skip(size_t k) const {
   // Moves that lead nowhere the program can show write no block; a full circle does lead somewhere.
-  while (k < steps_.size() && !FullCircle(steps_[k - 1], steps_[k]) && SamePlace(steps_[k].at, steps_[k - 1].at, axes_)) {
+  while (k < steps_.size() && !FullCircle(steps_[k - 1], steps_[k]) &&
+         SamePlace(steps_[k].at, steps_[k - 1].at, axes_)) {
     ++k;
   }
   return k;
@@ -128,7 +129,8 @@ bool PathComparison::Leave(const NcMove& mv, const std::string& why) {
 }
 
 std::optional<std::string> PathComparison::KindMismatch(const NcMove& mv, const ClStep& to) const {
-  if (mv.kind == MoveRapid && to.code != MoveRapid) return "moves at rapid where the tool path cuts to " + Place(to, axes_);
+  if (mv.kind == MoveRapid && to.code != MoveRapid)
+    return "moves at rapid where the tool path cuts to " + Place(to, axes_);
   if (IsArc(mv.kind) && !IsArc(to.code)) return "cuts an arc where the tool path runs straight to " + Place(to, axes_);
   return std::nullopt;
 }
@@ -196,8 +198,9 @@ void PathComparison::End() {
     findings_.push_back({FindingKind::NeverReaches, 0, "",
                          "the program never reaches the tool path's first point " + Place(steps_[0], axes_)});
   } else if (j_ < steps_.size()) {
-    findings_.push_back({FindingKind::EndsEarly, 0, "",
-                         "the program ends before the tool path does: " + Place(steps_[j_], axes_) + " is never reached"});
+    findings_.push_back(
+        {FindingKind::EndsEarly, 0, "",
+         "the program ends before the tool path does: " + Place(steps_[j_], axes_) + " is never reached"});
   }
 }
 

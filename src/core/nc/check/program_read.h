@@ -32,9 +32,9 @@ ProgramRead ReadListingProgram(const std::string& path, const AxisMap& axes, con
 // finding when its end lies at another radius.  Shared by the readers.
 struct ArcWords {
   enum class Form { Offsets, Radius } form = Form::Offsets;
-  int arcType = 1;           // ARCTYPE of the offsets
+  int arcType = 1;            // ARCTYPE of the offsets
   double offH = 0, offV = 0;  // offsets (or the centre) across and up the plane
-  double radius = 0;         // R
+  double radius = 0;          // R
 };
 
 class ArcReader {

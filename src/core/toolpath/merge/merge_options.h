@@ -27,13 +27,13 @@ struct ArrayLayout {
 };
 
 struct MergeOptions {
-  std::string dataFile;              // the CSV file
+  std::string dataFile;  // the CSV file
   HeaderRow header = HeaderRow::Auto;
-  char separator = 0;                // ';', ',' or tab; 0: as the file uses
-  bool insertComment = true;         // a "(...)" comment with the row's text before its tool path
+  char separator = 0;         // ';', ',' or tab; 0: as the file uses
+  bool insertComment = true;  // a "(...)" comment with the row's text before its tool path
   // "NC-Code To Add Between Numbers:": written after every row, or in an array after every plate.
   std::vector<std::string> betweenRows{"M00"};
-  std::string perRowColumn;          // one NC file per row named from this column (name or number)
+  std::string perRowColumn;  // one NC file per row named from this column (name or number)
   ArrayLayout array;
 };
 

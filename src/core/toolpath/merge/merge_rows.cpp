@@ -103,8 +103,8 @@ bool RowPreparer::Resolve(const std::string& label, const std::string& name, std
     return true;
   }
   if (!columns_.header) {
-    job_.ui.Error("The text names the field " + label + ", but the data file is read without a header row: " +
-                  "name the columns by number, {1}, {2} ...");
+    job_.ui.Error("The text names the field " + label +
+                  ", but the data file is read without a header row: " + "name the columns by number, {1}, {2} ...");
     return false;
   }
   const std::vector<std::string>& head = table_.rows.front().cells;

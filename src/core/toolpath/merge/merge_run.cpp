@@ -143,8 +143,8 @@ std::string RowNumbers(const std::vector<RowProblem>& problems) {
 void ReportProblems(Ui& ui, const MergeOutcome& outcome, long dataRows) {
   if (outcome.problems.empty()) return;
   for (const RowProblem& p : outcome.problems) ui.Status(StatusChannel::General, p.Text());
-  ui.Warn(std::to_string(outcome.problems.size()) + " of " + std::to_string(dataRows) +
-          " rows were not engraved: row" + (outcome.problems.size() > 1 ? "s " : " ") + RowNumbers(outcome.problems));
+  ui.Warn(std::to_string(outcome.problems.size()) + " of " + std::to_string(dataRows) + " rows were not engraved: row" +
+          (outcome.problems.size() > 1 ? "s " : " ") + RowNumbers(outcome.problems));
 }
 
 }  // namespace

@@ -22,10 +22,10 @@ class Job;
 using RowFinished = std::function<bool(Job&, const MergeRow&)>;
 
 struct MergeStages {
-  ToolPathOptions toolPath;                              // the tool path dialog's choices
+  ToolPathOptions toolPath;  // the tool path dialog's choices
   TextPathGenerator generateTextPath = GenerateSerialTextPath;
   ToolPathPlugins plugins;
-  RowFinished rowFinished;                               // set: one file per row
+  RowFinished rowFinished;  // set: one file per row
 };
 
 struct MergeOutcome {

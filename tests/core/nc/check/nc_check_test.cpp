@@ -117,10 +117,12 @@ const Variant Dialects[] = {
     {"numbered, redundant, not modal", [](MachineDefinition& m) { m.SEQOUT = m.REDUN = true, m.MODALG = false; }},
     {"three decimals", [](MachineDefinition& m) { m.DIGR = 3, m.ARCTYPE = ArcToolToCenter; }},
     {"no programmable Z", [](MachineDefinition& m) { m.B3AXIS = false, m.ZUPSTR = "S0", m.ZDNSTR = "S1000"; }},
-    {"lathe in diameters", [](MachineDefinition& m) { m.MTYPE = MachLathe, m.LXFORMAT = 0, m.ARCTYPE = ArcToolToCenter; }},
+    {"lathe in diameters",
+     [](MachineDefinition& m) { m.MTYPE = MachLathe, m.LXFORMAT = 0, m.ARCTYPE = ArcToolToCenter; }},
     {"lathe in radii, R", [](MachineDefinition& m) { m.MTYPE = MachLathe, m.LXFORMAT = 1; }},
     {"lathe, absolute centres", [](MachineDefinition& m) { m.MTYPE = MachLathe, m.LXFORMAT = 0, m.ARCTYPE = 4; }},
-    {"Bendix", [](MachineDefinition& m) {
+    {"Bendix",
+     [](MachineDefinition& m) {
        m.MTYPE = MachBendix, m.FORMAT = FmtTrailingZeros, m.FFORMAT = FmtLeadingZeros, m.DIGL = 2;
        m.ARCTYPE = ArcUnsigned, m.SEQOUT = true, m.STARTSEQ = 1, m.FDIGITS = 0;
      }},
@@ -144,16 +146,20 @@ TEST_F(NcCheckTest, EveryDialectFollowsItsToolPath) {
 // Rotary cutting: the tool path's Y wrapped round the work, or turned on the face, with a radius of 1.
 TEST_F(NcCheckTest, RotaryAxesFollowTheToolPath) {
   const Variant rotary[] = {
-      {"wrapped on the diameter", [](MachineDefinition& m) {
+      {"wrapped on the diameter",
+       [](MachineDefinition& m) {
          m.CUTTYPE = CutRotaryDiameter, m.ROTRECT = false, m.ARCTYPE = ArcLinear, m.ROTROTREG = "A", m.ROTORDER = "XZA";
        }},
-      {"on the diameter, rectangular", [](MachineDefinition& m) {
+      {"on the diameter, rectangular",
+       [](MachineDefinition& m) {
          m.CUTTYPE = CutRotaryDiameter, m.ARCTYPE = ArcLinear, m.ROTROTREG = "A", m.ROTORDER = "XAZ";
        }},
-      {"polar on the face", [](MachineDefinition& m) {
+      {"polar on the face",
+       [](MachineDefinition& m) {
          m.CUTTYPE = CutRotaryFace, m.ROTRECT = false, m.ARCTYPE = ArcLinear, m.ROTORDER = "XCZ";
        }},
-      {"wrapped, arcs with I J", [](MachineDefinition& m) {
+      {"wrapped, arcs with I J",
+       [](MachineDefinition& m) {
          m.CUTTYPE = CutRotaryDiameter, m.ROTRECT = false, m.ARCTYPE = ArcToolToCenter, m.ROTROTREG = "A";
          m.ROTORDER = "XZA";
        }},
@@ -177,7 +183,8 @@ TEST_F(NcCheckTest, FaultsPutInByHandAreFound) {
   auto at = [this](const std::string& text) { return Find(text); };
   const Fault faults[] = {
       {"a point moved", [&](Lines& p) { p[at("X3.0Y2.5")] = "X3.0Y2.6"; }, FindingKind::LeavesPath},
-      {"an arc turned the other way", [&](Lines& p) { p[at("G02X1.0Y0")].replace(0, 3, "G03"); }, FindingKind::LeavesPath},
+      {"an arc turned the other way", [&](Lines& p) { p[at("G02X1.0Y0")].replace(0, 3, "G03"); },
+       FindingKind::LeavesPath},
       {"an arc at another radius", [&](Lines& p) { p[at("G02X1.0Y0")] += "I-1.1J0.0"; }, FindingKind::ArcRadius},
       {"a feed of 0", [&](Lines& p) { p[at("Z-.01F4.0")].replace(p[at("Z-.01F4.0")].find("F4.0"), 4, "F0"); },
        FindingKind::ZeroFeed},

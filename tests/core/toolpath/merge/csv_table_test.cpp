@@ -73,13 +73,21 @@ TEST(CsvTable, FilesReadAsUtf8OrElseWindowsLatin) {
 
 TEST(TextCodes, Utf8IntoTheFontsEightBitCodes) {
   std::string out, unmapped;
-  ASSERT_TRUE(Utf8ToWindowsLatin("Zo\xC3\xAB \xE2\x82\xAC" "5", out, unmapped));
-  EXPECT_EQ(out, "Zo\xEB \x80" "5");
-  EXPECT_FALSE(Utf8ToWindowsLatin("\xD0\x96" "anna", out, unmapped));  // a Cyrillic letter
+  ASSERT_TRUE(
+      Utf8ToWindowsLatin("Zo\xC3\xAB \xE2\x82\xAC"
+                         "5",
+                         out, unmapped));
+  EXPECT_EQ(out,
+            "Zo\xEB \x80"
+            "5");
+  EXPECT_FALSE(
+      Utf8ToWindowsLatin("\xD0\x96"
+                         "anna",
+                         out, unmapped));  // a Cyrillic letter
   EXPECT_EQ(unmapped, "\xD0\x96");
   EXPECT_FALSE(Utf8ToWindowsLatin("a\xC3", out, unmapped));  // cut short
-  EXPECT_FALSE(IsValidUtf8("\xC0\xAF"));                      // an overlong slash
-  EXPECT_FALSE(IsValidUtf8("\xED\xA0\x80"));                  // a surrogate
+  EXPECT_FALSE(IsValidUtf8("\xC0\xAF"));                     // an overlong slash
+  EXPECT_FALSE(IsValidUtf8("\xED\xA0\x80"));                 // a surrogate
   EXPECT_TRUE(IsValidUtf8("\xF0\x9F\x98\x80"));
   EXPECT_EQ(WindowsLatinToUtf8("\x80\xE9"), "\xE2\x82\xAC\xC3\xA9");
 }

@@ -60,11 +60,13 @@ TEST_F(MergeRowsTest, FirstRecordIsAHeaderOnlyWhenColumnsAreNamed) {
 
 TEST_F(MergeRowsTest, RowsThatCannotBeEngravedAreNamedByRow) {
   job.text = {"{Name}", "{Dept}"};
-  ASSERT_TRUE(Prepare("Name,Dept\nANN,SALES\n,IT\nZO\xC3\xAB,IT\n\xD0\x96" "ANNA,IT\nBO\n  ,X\n"));
-  EXPECT_EQ(Problems(), (Lines{"Row 3: the field {Name} is empty",
-                               "Row 4: the font has no character \"\xEB\" (code 235)",
-                               "Row 5: the character U+0416 is not in the fonts' character set",
-                               "Row 6: the field {Dept} is empty", "Row 7: the field {Name} is empty"}));
+  ASSERT_TRUE(
+      Prepare("Name,Dept\nANN,SALES\n,IT\nZO\xC3\xAB,IT\n\xD0\x96"
+              "ANNA,IT\nBO\n  ,X\n"));
+  EXPECT_EQ(Problems(),
+            (Lines{"Row 3: the field {Name} is empty", "Row 4: the font has no character \"\xEB\" (code 235)",
+                   "Row 5: the character U+0416 is not in the fonts' character set", "Row 6: the field {Dept} is empty",
+                   "Row 7: the field {Name} is empty"}));
   ASSERT_EQ(data.rows.size(), 1u);
   EXPECT_EQ(data.dataRows, 6);
 }
@@ -90,14 +92,21 @@ TEST_F(MergeRowsTest, TextsAndFilesThatCannotBeMergedAreRefused) {
     std::string message;
   };
   const Case cases[] = {
-      {{"PLAIN"}, "A\nB\n", HeaderRow::Auto,
+      {{"PLAIN"},
+       "A\nB\n",
+       HeaderRow::Auto,
        "The text holds no field such as {Name} or {1}: every row would engrave the same text"},
       {{"{Nmae}"}, "Name,Dept\nA,B\n", HeaderRow::Auto, "The data file has no column {Nmae} (its columns: Name, Dept)"},
-      {{"{Name}"}, "A\n", HeaderRow::No,
+      {{"{Name}"},
+       "A\n",
+       HeaderRow::No,
        "The text names the field {Name}, but the data file is read without a header row: name the columns by "
        "number, {1}, {2} ..."},
       {{"{0}"}, "A\n", HeaderRow::Auto, "Columns are numbered from 1: {0} names none"},
-      {{"{Name}"}, "Name\n", HeaderRow::Auto, "The data file [" + home.File("data.csv") + "] holds a header row and no data"},
+      {{"{Name}"},
+       "Name\n",
+       HeaderRow::Auto,
+       "The data file [" + home.File("data.csv") + "] holds a header row and no data"},
       {{"{1}"}, "", HeaderRow::Auto, "The data file [" + home.File("data.csv") + "] holds no rows"},
       {{"{1}"}, "\"A\n", HeaderRow::Auto, "The quoted field on line 1 of the data file is never closed"},
   };
