@@ -66,4 +66,8 @@ std::string ReadToolPathChoices(const Args& a, bool scanAreaGiven, ToolPathChoic
   return {};
 }
 
+bool ChoicesMade(const ToolPathChoices& c) {
+  return c.source || c.carveText || c.projectOnSurface || !c.scanPicture.empty();
+}
+
 }  // namespace quill::cli

@@ -21,4 +21,7 @@ std::string TakeScanArea(Words& words, ToolPathChoices& choices, bool& given);
 // unknown switch, an unknown source, scan options without --source bitmap-scan.
 std::string ReadToolPathChoices(const Args& a, bool scanAreaGiven, ToolPathChoices& choices);
 
+// True when any choice differs from the dialog's defaults.
+bool ChoicesMade(const ToolPathChoices& choices);
+
 }  // namespace quill::cli

@@ -24,6 +24,7 @@ const Command kCommands[] = {
     {"import", quill::cli::CmdImport, quill::cli::ImportUsage},
     {"render", quill::cli::CmdRender, quill::cli::RenderUsage},
     {"artwork", quill::cli::CmdArtwork, quill::cli::ArtworkUsage},
+    {"check", quill::cli::CmdCheck, quill::cli::CheckUsage},
 };
 
 int Usage(std::FILE* to) {

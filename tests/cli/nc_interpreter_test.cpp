@@ -1,7 +1,10 @@
 // LinuxCNC's standalone interpreter reads the DMILL programs back: it must accept them, and its
-// canonical moves must follow the points of the tool path.
+// canonical moves must follow the points of the tool path.  scripts/get-rs274.sh provides it.
+#include <gtest/gtest.h>
+
 #include "records/cl_record.h"
-#include "rs274_support.h"
+#include "rs274.h"
+#include "test_support.h"
 
 namespace quill::test {
 namespace {

@@ -7,7 +7,7 @@
 
 #include "pixels/bmp.h"
 #include "records/cl_record.h"
-#include "rs274_support.h"
+#include "rs274.h"
 #include "test_support.h"
 
 namespace quill::test {

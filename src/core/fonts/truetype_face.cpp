@@ -94,6 +94,10 @@ bool TrueTypeFace::Open(const std::string& family, bool bold, bool italic) {
   return true;
 }
 
+bool TrueTypeFace::HasCharacter(unsigned char code) const {
+  return IsOpen() && FT_Get_Char_Index(state_->face, WindowsLatinToUnicode(code)) != 0;
+}
+
 bool TrueTypeFace::NativeOutline(unsigned char code, std::vector<uint8_t>& buffer) const {
   buffer.clear();
   if (!IsOpen()) return false;

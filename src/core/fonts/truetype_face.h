@@ -26,6 +26,8 @@ class TrueTypeFace {
   // polygon headers and line / quadratic-spline records of 16.16 fixed-point points, Y up.  Empty for a
   // glyph without an outline (the space).  False when the glyph cannot be read.
   bool NativeOutline(unsigned char code, std::vector<uint8_t>& buffer) const;
+  // True when the face has a glyph of its own for the character (not the missing-glyph box).
+  bool HasCharacter(unsigned char code) const;
 
  private:
   struct State;
