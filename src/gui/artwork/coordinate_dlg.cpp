@@ -4,9 +4,9 @@
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
-#include <QPushButton>
 #include <QVBoxLayout>
 
+#include "artwork/dialog_parts.h"
 #include "mathlib/number_text.h"
 #include "shell/expr_field.h"
 #include "shell/latin1.h"
@@ -27,11 +27,7 @@ TCoordinateDlg::TCoordinateDlg(Ui& ui, QWidget* parent)
     grid->addWidget(captions_[i], row, column);
     grid->addWidget(fields_[i], row, column + 1);
   }
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-  QPushButton* help = buttons->addButton("&Help", QDialogButtonBox::HelpRole);
-  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-  connect(help, &QPushButton::clicked, this, [this] {
+  QDialogButtonBox* buttons = OkCancelHelp(this, [this] {
     if (help_) help_("Art_Workshop_Modify_Menu");
   });
   auto* column = new QVBoxLayout(this);
@@ -71,13 +67,10 @@ bool TCoordinateDlg::Ask(CoordinateEntry& entry) {
   return true;
 }
 
-// A field typed and left without Tab is evaluated here; a bad expression keeps the window open.
+// A bad expression keeps the window open.  Hidden fields are not read.
 void TCoordinateDlg::accept() {
   for (size_t i = 0; i < fields_.size(); ++i) {
-    if (!fields_[i]->isVisibleTo(this)) continue;
-    bool ok = false;
-    values_[i] = fields_[i]->Evaluate(&ok);
-    if (!ok) return;
+    if (fields_[i]->isVisibleTo(this) && !EvaluateFields({&fields_[i], 1}, {&values_[i], 1})) return;
   }
   QDialog::accept();
 }

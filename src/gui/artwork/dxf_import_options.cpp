@@ -3,9 +3,9 @@
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
-#include <QPushButton>
 #include <QVBoxLayout>
 
+#include "artwork/dialog_parts.h"
 #include "artwork/dxf_status_form.h"
 #include "job/job.h"
 #include "shell/expr_field.h"
@@ -25,11 +25,7 @@ TDxfImportDlg::TDxfImportDlg(Job& job, DxfStatusForm& status, QWidget* parent)
   replace_->setObjectName("CBReplace");
   auto* form = new QFormLayout;
   form->addRow("Cutting Tolerance", tolerance_);
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-  QPushButton* help = buttons->addButton("&Help", QDialogButtonBox::HelpRole);
-  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-  connect(help, &QPushButton::clicked, this, [this] {
+  QDialogButtonBox* buttons = OkCancelHelp(this, [this] {
     if (help_) help_("Import_Artwork");
   });
   auto* column = new QVBoxLayout(this);
@@ -56,9 +52,8 @@ bool TDxfImportDlg::Ask(bool forSymbol) {
 
 // The tolerance typed and left without Tab is evaluated here; a bad expression keeps the window open.
 void TDxfImportDlg::accept() {
-  bool ok = false;
-  tolerance_->Evaluate(&ok);
-  if (!ok) return;
+  double tolerance = 0;
+  if (!EvaluateFields({&tolerance_, 1}, {&tolerance, 1})) return;
   options_ = {tolerance_->Text(), arcFit_->isChecked(), replace_->isChecked()};
   QDialog::accept();
 }

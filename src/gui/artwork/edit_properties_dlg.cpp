@@ -5,9 +5,9 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 
+#include "artwork/dialog_parts.h"
 #include "geometry/entity.h"
 #include "shell/latin1.h"
 
@@ -28,11 +28,7 @@ TEditPropertiesDlg::TEditPropertiesDlg(QWidget* parent)
     grid->addWidget(captions_[i], static_cast<int>(i), 0);
     grid->addWidget(fields_[i], static_cast<int>(i), 1);
   }
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-  QPushButton* help = buttons->addButton("&Help", QDialogButtonBox::HelpRole);
-  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-  connect(help, &QPushButton::clicked, this, [this] {
+  QDialogButtonBox* buttons = OkCancelHelp(this, [this] {
     if (help_) help_("Art_Workshop_Edit_Properties");
   });
   auto* column = new QVBoxLayout(this);

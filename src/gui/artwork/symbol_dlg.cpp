@@ -2,9 +2,9 @@
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
-#include <QPushButton>
 #include <QVBoxLayout>
 
+#include "artwork/dialog_parts.h"
 #include "artwork/workshop/symbol.h"
 #include "shell/expr_field.h"
 
@@ -36,11 +36,7 @@ TSymbolDlg::TSymbolDlg(Ui& ui, QWidget* parent) : QDialog(parent) {
     fields_[i]->setText(kFields[i].initial);
     form->addRow(kFields[i].caption, fields_[i]);
   }
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-  QPushButton* help = buttons->addButton("&Help", QDialogButtonBox::HelpRole);
-  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-  connect(help, &QPushButton::clicked, this, [this] {
+  QDialogButtonBox* buttons = OkCancelHelp(this, [this] {
     if (help_) help_("Art_Workshop_Symbols");
   });
   auto* column = new QVBoxLayout(this);
@@ -56,14 +52,9 @@ bool TSymbolDlg::Ask(SymbolPlacement& at) {
   return true;
 }
 
-// A field typed and left without Tab is evaluated here; a bad expression keeps the window open.
+// A bad expression keeps the window open.
 void TSymbolDlg::accept() {
-  for (size_t i = 0; i < fields_.size(); ++i) {
-    bool ok = false;
-    values_[i] = fields_[i]->Evaluate(&ok);
-    if (!ok) return;
-  }
-  QDialog::accept();
+  if (EvaluateFields(fields_, values_)) QDialog::accept();
 }
 
 }  // namespace quill
