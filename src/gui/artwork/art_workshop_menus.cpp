@@ -85,7 +85,7 @@ void TArtWorkshop::BuildMenus() {
   Item(tools, "&Show Information", [this] { ShowInformation(); });
 
   QMenu* view = menuBar()->addMenu("&View");
-  QAction* axis = Item(view, "&Axis", [] {});
+  QAction* axis = view->addAction("&Axis");
   axis->setCheckable(true);
   axis->setChecked(doc_.showAxes);
   connect(axis, &QAction::toggled, this, [this](bool on) {
