@@ -35,10 +35,16 @@ bool BridgeGuard::Crosses(const tgEntity& bridge, const tgEntity& e) {
   // A point is a plunge, not a cut a bridge could cross.
   if (!e.IsLine() && !e.IsArc()) return false;
   if (!crossing_.Intersect(bridge, e)) return false;
-  auto inside = [&](double x, double y) {
-    return Distance2D(x, y, bridge.X(), bridge.Y()) != 0 && Distance2D(x, y, bridge.XE(), bridge.YE()) != 0;
+  double sx, sy, ex, ey, z;
+  e.StartXYZ(sx, sy, z);
+  e.EndXYZ(ex, ey, z);
+  // Meeting at an end of the bridge, or at an end of the entity (a corner the bridge passes), is no
+  // crossing.
+  auto crosses = [&](double x, double y) {
+    auto at = [&](double px, double py) { return Distance2D(x, y, px, py) == 0; };
+    return !at(bridge.X(), bridge.Y()) && !at(bridge.XE(), bridge.YE()) && !at(sx, sy) && !at(ex, ey);
   };
-  return inside(crossing_.X1, crossing_.Y1) || (crossing_.Count == 2 && inside(crossing_.X2, crossing_.Y2));
+  return crosses(crossing_.X1, crossing_.Y1) || (crossing_.Count == 2 && crosses(crossing_.X2, crossing_.Y2));
 }
 
 bool BridgeGuard::Clear(double x1, double y1, double x2, double y2) {

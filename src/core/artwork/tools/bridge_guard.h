@@ -1,5 +1,5 @@
 // Whether a bridging line across a gap would cross the work: it does when it meets a line or arc of
-// the work list anywhere but at its own two ends.  The work's boxes sit in a grid, so a bridge is only
+// the work list at a point that is neither one of its own two ends nor an end of that line or arc.  The work's boxes sit in a grid, so a bridge is only
 // tried against the entities along its way.
 #pragma once
 
@@ -21,8 +21,8 @@ class BridgeGuard {
   // (turned round, or a start forced onto the current point).
   BridgeGuard(Ui& ui, const std::vector<tgEntity>& work, double moveLimit);
 
-  // True when the line from (x1, y1) to (x2, y2) meets no entity of the work list or an earlier bridge
-  // except at (x1, y1) and (x2, y2).
+  // True when the line from (x1, y1) to (x2, y2) crosses no entity of the work list and no earlier
+  // bridge.
   bool Clear(double x1, double y1, double x2, double y2);
   // The bridge becomes part of the work that later bridges must not cross.
   void Add(const tgEntity& bridge);

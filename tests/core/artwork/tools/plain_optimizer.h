@@ -102,13 +102,19 @@ class Chain {
     tgEntity bridge;
     bridge.SetLine(px_, py_, 0, sx, sy, 0);
     tgIntersection x(ui_);
-    auto inside = [&](double qx, double qy) {
-      return Distance2D(qx, qy, px_, py_) != 0 && Distance2D(qx, qy, sx, sy) != 0;
-    };
     for (const tgEntity& e : w_) {
       if (!e.IsLine() && !e.IsArc()) continue;
       if (!x.Intersect(bridge, e)) continue;
-      if (inside(x.X1, x.Y1) || (x.Count == 2 && inside(x.X2, x.Y2))) return false;
+      double ax, ay, bx, by;
+      e.StartXYZ(ax, ay, z);
+      e.EndXYZ(bx, by, z);
+      auto crosses = [&](double qx, double qy) {
+        for (auto [ox, oy] : {std::pair{px_, py_}, {sx, sy}, {ax, ay}, {bx, by}}) {
+          if (Distance2D(qx, qy, ox, oy) == 0) return false;
+        }
+        return true;
+      };
+      if (crosses(x.X1, x.Y1) || (x.Count == 2 && crosses(x.X2, x.Y2))) return false;
     }
     w_.insert(w_.begin() + static_cast<long>(k), bridge);
     return true;

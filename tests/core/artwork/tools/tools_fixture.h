@@ -13,6 +13,8 @@
 
 namespace quill {
 
+using Drawing = std::vector<tgEntity>;
+
 // Empty when the lists are equal to the last bit; otherwise where and how they differ.
 inline std::string Difference(const std::vector<tgEntity>& got, const std::vector<tgEntity>& want) {
   for (size_t i = 0; i < got.size() && i < want.size(); ++i) {
