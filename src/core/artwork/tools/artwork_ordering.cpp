@@ -5,7 +5,6 @@
 
 #include <cmath>
 #include <cstdint>
-#include <limits>
 #include <utility>
 
 #include "artwork/tools/end_point_grid.h"
@@ -15,7 +14,7 @@ namespace quill {
 
 namespace {
 
-constexpr uint32_t kNone = std::numeric_limits<uint32_t>::max();
+constexpr uint32_t kNone = EndPointGrid::None;
 
 double Gap(double x1, double y1, double x2, double y2) {
   return std::sqrt((x1 - x2) * (x1 - x2) + (y1 - y2) * (y1 - y2));
@@ -69,17 +68,13 @@ class Orderer {
 
   // The record whose nearer end is closest to the current point, the earliest of equals.
   uint32_t Nearest() {
-    uint32_t best = kNone;
-    double bestGap = 0;
-    grid_.Outward(
+    return grid_.Nearest(
         px_, py_,
         [&](uint32_t id) {
           const ItemEnds& e = ends_[id];
-          double g = std::min(Gap(px_, py_, e.sx, e.sy), Gap(px_, py_, e.ex, e.ey));
-          if (best == kNone || g < bestGap || (g == bestGap && id < best)) best = id, bestGap = g;
+          return std::min(Gap(px_, py_, e.sx, e.sy), Gap(px_, py_, e.ex, e.ey));
         },
-        [&](double bound) { return best != kNone && bestGap < bound; });
-    return best;
+        [](uint32_t id) { return id; });
   }
 
   const std::vector<ArtRecord>& records_;

@@ -4,7 +4,6 @@
 // The list order itself is kept as the exchanges of the slots leave it, so ties go exactly where a scan
 // of the list in order would send them.
 #include <cmath>
-#include <limits>
 #include <optional>
 
 #include "artwork/tools/bridge_guard.h"
@@ -18,7 +17,7 @@ namespace quill {
 
 namespace {
 
-constexpr uint32_t kNone = std::numeric_limits<uint32_t>::max();
+constexpr uint32_t kNone = EndPointGrid::None;
 // Distance2D reads anything closer than this as 0.
 constexpr double kZeroDistance = 0.001;
 
@@ -105,19 +104,14 @@ class Chainer {
   // turned to start at its nearer end.  After the first slot, a bridge across the gap comes first when
   // asked for and clear of the work.
   void PlaceNearest(size_t k) {
-    uint32_t best = kNone;
-    double bestDistance = 0;
-    grid_.Outward(
+    uint32_t best = grid_.Nearest(
         px_, py_,
         [&](uint32_t id) {
           const ItemEnds& e = ends_[id];
           double d = std::min(Distance(e.sx, e.sy), Distance(e.ex, e.ey));
-          if (!(d > 0)) return;
-          if (best == kNone || d < bestDistance || (d == bestDistance && posOf_[id] < posOf_[best])) {
-            best = id, bestDistance = d;
-          }
+          return d > 0 ? d : -1.0;
         },
-        [&](double bound) { return best != kNone && bestDistance < bound; });
+        [&](uint32_t id) { return posOf_[id]; });
     if (best == kNone) best = slot_[k];
     Take(k, best);
     tgEntity& e = work_[best];

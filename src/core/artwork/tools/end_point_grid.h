@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <limits>
 #include <span>
 #include <vector>
 
@@ -18,6 +19,8 @@ struct ItemEnds {
 
 class EndPointGrid {
  public:
+  static constexpr uint32_t None = std::numeric_limits<uint32_t>::max();
+
   explicit EndPointGrid(std::span<const ItemEnds> ends);
 
   void Remove(uint32_t item);
@@ -56,6 +59,26 @@ class EndPointGrid {
       visited += VisitRing(cx, cy, ring, visit);
       if (done(static_cast<double>(ring) * cell_ * (1 - 1e-9))) return;
     }
+  }
+
+  // The item left with the smallest distance(item) from (x, y), the smallest rank(item) among equals;
+  // a negative distance passes the item over.  None when no item is left or all are passed over.
+  // distance must not be less than the distance from (x, y) to the item's nearer end.
+  template <typename Distance, typename Rank>
+  uint32_t Nearest(double x, double y, Distance&& distance, Rank&& rank) {
+    uint32_t best = None;
+    double bestDistance = 0;
+    Outward(
+        x, y,
+        [&](uint32_t item) {
+          double d = distance(item);
+          if (d < 0) return;
+          if (best == None || d < bestDistance || (d == bestDistance && rank(item) < rank(best))) {
+            best = item, bestDistance = d;
+          }
+        },
+        [&](double bound) { return best != None && bestDistance < bound; });
+    return best;
   }
 
  private:

@@ -1,6 +1,6 @@
 // "Removing Duplicates" without comparing every pair: the entities kept so far are hashed by where they
-// lie (a line by its middle and length, an arc by its centre and radius) in cells at least as wide as
-// the tolerance of SameAs, so a copy can only sit in the same or a neighbouring cell.
+// lie (a line by its middle and length, an arc by its centre and radius) in cells wider than the
+// tolerance of SameAs, so a copy can only sit in the same or a neighbouring cell.
 #include <array>
 #include <cmath>
 #include <cstdint>
@@ -15,9 +15,13 @@ namespace quill {
 namespace {
 
 // SameAs lets each coordinate differ by the zero tolerance: middles and centres by that much, a radius
-// by that much, a length by at most 2 sqrt(2) times that much.
-constexpr double kPlaceCell = 2 * ZeroTolerance;
-constexpr double kLengthCell = 4 * ZeroTolerance;
+// by that much, a length by at most 2 sqrt(2) times that much (a little more covers the rounding).
+// The cells are four times as wide, so a copy lies in the neighbouring cell only when the entity lies
+// near that side of its own, and most searches look at one cell or two.
+constexpr double kPlaceReach = ZeroTolerance * 1.01;
+constexpr double kLengthReach = 2.83 * ZeroTolerance * 1.01;
+constexpr double kPlaceCell = 4 * kPlaceReach;
+constexpr double kLengthCell = 4 * kLengthReach;
 constexpr double kReach = 1e15;
 
 struct Key {
@@ -34,30 +38,50 @@ struct KeyHash {
   }
 };
 
-int64_t CellOf(double v, double cell) {
+// The cell of v, and the neighbouring cell (-1 or +1) a value within reach of v may lie in, or 0.
+int64_t CellOf(double v, double cell, double reach, int& side) {
   double c = std::floor(v / cell);
-  if (!(c > -kReach)) return static_cast<int64_t>(-kReach);
-  if (!(c < kReach)) return static_cast<int64_t>(kReach);
+  side = 0;
+  if (!(c > -kReach) || !(c < kReach)) return static_cast<int64_t>(c < 0 || std::isnan(c) ? -kReach : kReach);
+  double along = v - c * cell;
+  if (along < reach) side = -1;
+  if (cell - along < reach) side = 1;
   return static_cast<int64_t>(c);
 }
 
-Key KeyOf(const tgEntity& e) {
+// Where an entity is looked for: its cell and, in each dimension, the neighbour it may reach into.
+struct Place {
+  Key key;
+  std::array<int, 3> side;
+};
+
+Place PlaceOf(const tgEntity& e) {
+  Place p;
+  std::array<double, 3> v;
   if (e.IsArc()) {
-    return {{CellOf(e.X(), kPlaceCell), CellOf(e.Y(), kPlaceCell), CellOf(e.R(), kPlaceCell)}, KindArc};
+    v = {e.X(), e.Y(), e.R()};
+    p.key.kind = KindArc;
+  } else {
+    v = {(e.X() + e.XE()) / 2, (e.Y() + e.YE()) / 2, std::hypot(e.XE() - e.X(), e.YE() - e.Y())};
+    p.key.kind = KindLine;
   }
-  return {{CellOf((e.X() + e.XE()) / 2, kPlaceCell), CellOf((e.Y() + e.YE()) / 2, kPlaceCell),
-           CellOf(std::hypot(e.XE() - e.X(), e.YE() - e.Y()), kLengthCell)},
-          KindLine};
+  for (size_t d = 0; d < 3; ++d) {
+    bool length = d == 2 && !e.IsArc();
+    p.key.cell[d] = CellOf(v[d], length ? kLengthCell : kPlaceCell, length ? kLengthReach : kPlaceReach, p.side[d]);
+  }
+  return p;
 }
 
 class KeptEntities {
  public:
   bool HasCopyOf(const tgEntity& e) const {
-    const Key k = KeyOf(e);
-    for (int64_t a = -1; a <= 1; ++a) {
-      for (int64_t b = -1; b <= 1; ++b) {
-        for (int64_t c = -1; c <= 1; ++c) {
-          auto it = cells_.find({{k.cell[0] + a, k.cell[1] + b, k.cell[2] + c}, k.kind});
+    const Place p = PlaceOf(e);
+    for (int a = 0; a <= (p.side[0] != 0); ++a) {
+      for (int b = 0; b <= (p.side[1] != 0); ++b) {
+        for (int c = 0; c <= (p.side[2] != 0); ++c) {
+          Key k = p.key;
+          k.cell[0] += a * p.side[0], k.cell[1] += b * p.side[1], k.cell[2] += c * p.side[2];
+          auto it = cells_.find(k);
           if (it == cells_.end()) continue;
           for (const tgEntity& kept : it->second) {
             if (kept.Matches(e)) return true;
@@ -67,7 +91,7 @@ class KeptEntities {
     }
     return false;
   }
-  void Add(const tgEntity& e) { cells_[KeyOf(e)].push_back(e); }
+  void Add(const tgEntity& e) { cells_[PlaceOf(e).key].push_back(e); }
 
  private:
   std::unordered_map<Key, std::vector<tgEntity>, KeyHash> cells_;
