@@ -44,7 +44,8 @@ class BoxGrid {
     if (ax > bx) std::swap(ax, bx), std::swap(ay, by);
     GridBox all{ax, std::min(ay, by), bx, std::max(ay, by)};
     long x0, y0, x1, y1;
-    if (!CellSpan(all, x0, y0, x1, y1) || static_cast<size_t>(x1 - x0 + 1) * 3 > all_.size() + 3) {
+    // The segment passes about as many cells as it spans across and up; three times that are looked at.
+    if (!CellSpan(all, x0, y0, x1, y1) || 3 * (static_cast<size_t>(x1 - x0) + static_cast<size_t>(y1 - y0)) > all_.size()) {
       InBox(all, visit);
       return;
     }

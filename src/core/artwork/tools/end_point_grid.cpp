@@ -57,12 +57,13 @@ void EndPointGrid::Build() {
     start_.assign(1, 0);
     return;
   }
-  const double w = xmax - xmin, h = ymax - ymin, n = static_cast<double>(points);
-  cell_ = std::max(std::sqrt(w * h / n), std::max(w, h) / n);
-  if (!(cell_ > 0) || !std::isfinite(cell_)) cell_ = 1.0;  // one point, or coordinates out of all reason
+  // Halved sizes keep even the widest spread of doubles finite.
+  const double w = xmax / 2 - xmin / 2, h = ymax / 2 - ymin / 2, n = static_cast<double>(points);
+  cell_ = 2 * std::max(std::sqrt(w) * std::sqrt(h) / std::sqrt(n), std::max(w, h) / n);
+  if (!(cell_ > 0) || !std::isfinite(cell_)) cell_ = 1.0;  // all points in one place
   x0_ = xmin, y0_ = ymin;
-  cols_ = std::min(CellX(xmax), static_cast<long>(points)) + 1;
-  rows_ = std::min(CellY(ymax), static_cast<long>(points)) + 1;
+  cols_ = std::clamp(CellX(xmax), 0L, static_cast<long>(points)) + 1;
+  rows_ = std::clamp(CellY(ymax), 0L, static_cast<long>(points)) + 1;
   // Counting sort by cell keeps the items of a cell in item order.
   std::vector<size_t> count(static_cast<size_t>(cols_ * rows_) + 1, 0);
   auto cellOf = [&](double x, double y) {

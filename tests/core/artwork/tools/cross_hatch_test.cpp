@@ -96,6 +96,9 @@ TEST(CrossHatch, TooFewEntitiesBadSpacingAndCancel) {
   EXPECT_EQ(CrossHatch(ui, Square(0, 0, 1), Hatch(0, -1)).status, ToolStatus::Refused);
   EXPECT_EQ(CrossHatch(ui, Square(0, 0, 1000), Hatch(0, 1e-6)).status, ToolStatus::Refused);
   EXPECT_EQ(ui.Texts().back(), "Cross Hatch Distance Too Small, More than 1000000 Hatch Lines");
+  Drawing huge = {Line(-1e300, 0, 1e300, 0), Line(1e300, 0, 0, 1e300), Line(0, 1e300, -1e300, 0)};
+  EXPECT_EQ(CrossHatch(ui, huge, Hatch(0, 1)).status, ToolStatus::Refused);
+  EXPECT_TRUE(CrossHatch(ui, huge, Hatch(0, 1e299)).Done());
   ui.cancelAfter = 3;
   EXPECT_EQ(CrossHatch(ui, Square(0, 0, 1), Hatch(0, 0.001)).status, ToolStatus::Cancelled);
 }

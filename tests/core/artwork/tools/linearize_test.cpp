@@ -25,7 +25,9 @@ void ExpectChordsFollow(const tgEntity& arc, const std::vector<tgEntity>& chords
   double turned = 0;
   for (size_t i = 0; i < chords.size(); ++i) {
     const tgEntity& c = chords[i];
-    if (i > 0) EXPECT_EQ(c.X(), chords[i - 1].XE());
+    if (i > 0) {
+      EXPECT_EQ(c.X(), chords[i - 1].XE());
+    }
     EXPECT_NEAR(std::hypot(c.XE() - arc.X(), c.YE() - arc.Y()), arc.R(), 1e-9);
     double mx = (c.X() + c.XE()) / 2, my = (c.Y() + c.YE()) / 2;
     EXPECT_LE(arc.R() - std::hypot(mx - arc.X(), my - arc.Y()), tolerance * (1 + 1e-9));

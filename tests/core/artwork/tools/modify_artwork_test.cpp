@@ -97,12 +97,13 @@ TEST_F(ModifyArtworkTest, AnArcTakenFromItsFinishRunsBackAndTheChainGoesOnFromIt
 }
 
 TEST_F(ModifyArtworkTest, RecordsFarAwayAreOrderedNotDropped) {
-  Artwork("1 20000.0 0.0 20001.0 0.0 0.0\r\n1 0.0 50000.0 0.0 50001.0 0.0\r\n1 1.0 0.0 2.0 0.0 0.0\r\n");
+  Artwork("1 20000.0 0.0 20001.0 0.0 0.0\r\n1 0.0 50000.0 0.0 50001.0 0.0\r\n1 1.0 0.0 2.0 0.0 0.0\r\n"
+          "1 1e300 1e300 -1e300 1e300 0.0\r\n");
   ModifyArtworkOptions o;
   o.optimize = true;
   long records = 0;
   ASSERT_TRUE(ModifyArtwork(job, o, &records));
-  EXPECT_EQ(records, 3);
+  EXPECT_EQ(records, 4);
   std::vector<ArtRecord> r = Records();
   ExpectRecord(r[0], ArtLine, {1, 0, 2, 0});
   ExpectRecord(r[1], ArtLine, {20000, 0, 20001, 0});

@@ -35,14 +35,6 @@ TEST(RemoveDuplicates, ACopyAndAReversedCopyGoAndSoDoPointsAndScraps) {
   EXPECT_TRUE(ui.messages.empty());
 }
 
-TEST(RemoveDuplicates, TheFirstEntityStaysWhateverItIs) {
-  TestUi ui;
-  std::vector<tgEntity> w = {Point(1, 1), Point(1, 1), Line(0, 0, 2, 0)};
-  ASSERT_TRUE(RemoveDuplicates(ui, w));
-  ASSERT_EQ(w.size(), 2u);
-  EXPECT_TRUE(w[0].IsPoint());
-}
-
 TEST(MergeSimilar, OverlappingLinesInLineBecomeOne) {
   TestUi ui;
   std::vector<tgEntity> w = {Line(0, 0, 1, 1), Line(3, 3, 2, 2), Line(0.5, 0.5, 2, 2), Line(0, 1, 1, 2)};
@@ -164,6 +156,16 @@ TEST(OptimizeToolPath, TheResultIsUnselectedAndFreeOfBlankEntities) {
   EXPECT_TRUE(ui.messages.empty());
 }
 
+TEST(OptimizeToolPath, CoordinatesAtTheEndsOfTheRangeOfNumbersAreWorked) {
+  TestUi ui;
+  OptimizeOptions o;
+  o.bridgeGaps = true;
+  std::vector<tgEntity> in = {Line(1e300, 0, -1e300, 0), Line(0, 1e300, 0, -1e300), Line(5, 5, 6, 6),
+                              Arc(-1e307, 1e307, 1e306, 0, 1)};
+  std::vector<tgEntity> w = Optimize(ui, in, o, 0, 0);
+  EXPECT_GE(w.size(), 4u);
+}
+
 TEST(SimplifyPolygons, EachRunIsSimplifiedOnItsOwnAndArcsStay) {
   TestUi ui;
   OptimizeOptions o = ChainOnly();
@@ -231,7 +233,9 @@ TEST(ReplaceByBezier, ArcFittingGivesConnectedArcsOnTheCurve) {
   size_t arcs = 0;
   for (size_t i = 0; i + 1 < w.size(); ++i) {
     arcs += w[i].IsArc();
-    if (i > 0) EXPECT_TRUE(Connected(w[i - 1], w[i], 1e-6)) << i;
+    if (i > 0) {
+      EXPECT_TRUE(Connected(w[i - 1], w[i], 1e-6)) << i;
+    }
   }
   EXPECT_GT(arcs, 0u);
   EXPECT_LT(w.size(), in.size());
