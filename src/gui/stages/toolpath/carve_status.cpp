@@ -68,9 +68,9 @@ bool Tcarvestat::Finished() const {
   return total_->value() >= total_->maximum();
 }
 
-// Esc is Cancel while the run goes on.
+// Esc is Cancel while the run goes on; once cancelled the window may go.
 void Tcarvestat::reject() {
-  if (isVisible() && !Finished()) {
+  if (isVisible() && !Finished() && !cancelled_) {
     cancelled_ = true;
     return;
   }
