@@ -51,6 +51,21 @@ QComboBox* Choices(const char* name, const QStringList& items) {
   return box;
 }
 
+// A group of options switched on by its own tick, off at first.
+QGroupBox* OptionGroup(const char* title, const char* name) {
+  auto* group = new QGroupBox(title);
+  group->setObjectName(name);
+  group->setCheckable(true);
+  group->setChecked(false);
+  return group;
+}
+
+template <class Widget>
+Widget* Named(Widget* w, const char* name) {
+  w->setObjectName(name);
+  return w;
+}
+
 // A line edit with a "Browse ..." button that fills it from the chooser.
 QWidget* BrowseRow(QLineEdit* edit, const char* buttonName, std::function<void()> browse) {
   auto* row = new QWidget;
@@ -72,14 +87,11 @@ TMergeDataDlg::TMergeDataDlg(Job& job, QWidget* parent)
   setObjectName("TMergeDataDlg");
   setWindowTitle("Merge Data");
   setModal(false);
-  dataFile_ = new QLineEdit;
-  dataFile_->setObjectName("dataFile");
+  dataFile_ = Named(new QLineEdit, "dataFile");
   header_ = Choices("header", {"Automatic", "Yes", "No"});
   separator_ = Choices("separator", {"As the File Uses", "Semicolon ( ; )", "Comma ( , )", "Tab"});
-  between_ = new QPlainTextEdit("M00");
-  between_->setObjectName("between");
-  comment_ = new QCheckBox("Insert Row Comment");
-  comment_->setObjectName("comment");
+  between_ = Named(new QPlainTextEdit("M00"), "between");
+  comment_ = Named(new QCheckBox("Insert Row Comment"), "comment");
   comment_->setChecked(true);
   preview_ = new MergePreview(this);
 
@@ -119,14 +131,9 @@ QWidget* TMergeDataDlg::BuildFileRow() {
 }
 
 QGroupBox* TMergeDataDlg::BuildPerRow() {
-  perRow_ = new QGroupBox("One NC File Per Row");
-  perRow_->setObjectName("perRow");
-  perRow_->setCheckable(true);
-  perRow_->setChecked(false);
-  column_ = new QLineEdit;
-  column_->setObjectName("perRowColumn");
-  folder_ = new QLineEdit;
-  folder_->setObjectName("ncFolder");
+  perRow_ = OptionGroup("One NC File Per Row", "perRow");
+  column_ = Named(new QLineEdit, "perRowColumn");
+  folder_ = Named(new QLineEdit, "ncFolder");
   machine_ = Choices("machine", {});
   auto* form = new QFormLayout(perRow_);
   form->addRow("File Name From Column :", column_);
@@ -139,21 +146,13 @@ QGroupBox* TMergeDataDlg::BuildPerRow() {
 }
 
 QGroupBox* TMergeDataDlg::BuildArray() {
-  array_ = new QGroupBox("Lay Out Rows as an Array");
-  array_->setObjectName("array");
-  array_->setCheckable(true);
-  array_->setChecked(false);
-  columns_ = new QSpinBox;
-  columns_->setObjectName("columns");
-  rows_ = new QSpinBox;
-  rows_->setObjectName("rows");
+  array_ = OptionGroup("Lay Out Rows as an Array", "array");
+  columns_ = Named(new QSpinBox, "columns");
+  rows_ = Named(new QSpinBox, "rows");
   for (QSpinBox* count : {columns_, rows_}) count->setRange(1, ArrayCountLimit);
-  pitchX_ = new ExprField(job_.ui);
-  pitchX_->setObjectName("pitchX");
-  pitchX_->SetText("1.0000");
-  pitchY_ = new ExprField(job_.ui);
-  pitchY_->setObjectName("pitchY");
-  pitchY_->SetText("1.0000");
+  pitchX_ = Named(new ExprField(job_.ui), "pitchX");
+  pitchY_ = Named(new ExprField(job_.ui), "pitchY");
+  for (ExprField* pitch : {pitchX_, pitchY_}) pitch->SetText("1.0000");
   auto* form = new QFormLayout(array_);
   form->addRow("Columns :", columns_);
   form->addRow("Rows :", rows_);

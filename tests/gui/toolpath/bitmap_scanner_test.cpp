@@ -9,6 +9,7 @@
 #include <QMimeData>
 #include <QPushButton>
 
+#include "operator_input.h"
 #include "pixels/bmp.h"
 #include "shell/expr_field.h"
 #include "stages/toolpath/bitmap_scan_dlg.h"
@@ -18,20 +19,6 @@
 
 namespace quill {
 namespace {
-
-void Type(QLineEdit* field, const QString& text) {
-  field->setFocus();
-  field->selectAll();
-  QTest::keyClicks(field, text);
-}
-
-void Press(QDialog* d, QDialogButtonBox::StandardButton which) {
-  d->findChild<QDialogButtonBox*>()->button(which)->click();
-}
-
-void Click(QDialog* d, const char* button) {
-  d->findChild<QPushButton*>(button)->click();
-}
 
 class BitmapScannerTest : public ToolPathWindowsTest {
  protected:

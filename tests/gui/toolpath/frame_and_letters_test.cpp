@@ -7,6 +7,7 @@
 #include <QRadioButton>
 
 #include "main_window_fixture.h"
+#include "operator_input.h"
 #include "records/artwork_record.h"
 #include "shell/expr_field.h"
 #include "stage_windows_fixture.h"
@@ -15,16 +16,6 @@
 
 namespace quill {
 namespace {
-
-void Press(QDialog* d, QDialogButtonBox::StandardButton which) {
-  d->findChild<QDialogButtonBox*>()->button(which)->click();
-}
-
-void Type(QLineEdit* field, const QString& text) {
-  field->setFocus();
-  field->selectAll();
-  QTest::keyClicks(field, text);
-}
 
 class FrameAndLettersTest : public MainWindowTest {
  protected:

@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <cmath>
 
+#include "operator_input.h"
 #include "records/artwork_record.h"
 #include "records/cl_record.h"
 #include "shell/expr_field.h"
@@ -19,18 +20,9 @@
 namespace quill {
 namespace {
 
-void Type(QLineEdit* field, const QString& text) {
-  field->setFocus();
-  field->selectAll();
-  QTest::keyClicks(field, text);
-}
-
 class SurfaceProjectionsTest : public ToolPathWindowsTest {
  protected:
   TSurfProjForm* Form() { return Find<TSurfProjForm>("TSurfProjForm"); }
-  static void Press(QDialog* d, QDialogButtonBox::StandardButton which) {
-    d->findChild<QDialogButtonBox*>()->button(which)->click();
-  }
   // The sphere of radius 2 about the origin, as typed into the window.
   static void TypeSphere(TSurfProjForm* f, const char* radius, const char* tolerance) {
     f->TypeButton(SurfaceType::Sphere)->click();

@@ -115,21 +115,20 @@ void TDlgBitscan::ShowPicture() {
                                   : QString("%1 x %2 pixels").arg(picture_.Width()).arg(picture_.Height()));
 }
 
-void TDlgBitscan::TakePicture(Picture picture) {
-  picture_ = std::move(picture);
+// A picture read is shown and kept; one that could not be read says why and changes nothing.
+void TDlgBitscan::TakePicture(PictureRead read) {
+  if (!read.Ok()) {
+    job_.ui.Error(read.error);
+    return;
+  }
+  picture_ = std::move(read.picture);
   ShowPicture();
   KeepScanPicture(job_, picture_);
 }
 
 void TDlgBitscan::LoadBitmap() {
   std::string path = choose_(this);
-  if (path.empty()) return;
-  PictureRead read = ReadPictureFile(path);
-  if (!read.Ok()) {
-    job_.ui.Error(read.error);
-    return;
-  }
-  TakePicture(std::move(read.picture));
+  if (!path.empty()) TakePicture(ReadPictureFile(path));
 }
 
 void TDlgBitscan::PasteBitmap() {
@@ -138,12 +137,7 @@ void TDlgBitscan::PasteBitmap() {
     job_.ui.Inform("The Clipboard Holds No Picture");
     return;
   }
-  PictureRead read = PictureFromImage(pasted);
-  if (!read.Ok()) {
-    job_.ui.Error(read.error);
-    return;
-  }
-  TakePicture(std::move(read.picture));
+  TakePicture(PictureFromImage(pasted));
 }
 
 void TDlgBitscan::accept() {

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "pixels/picture.h"
+#include "pixels/bmp.h"
 #include "shell/help_contexts.h"
 #include "toolpath/scan/bitmap_scan.h"
 
@@ -60,7 +60,7 @@ class TDlgBitscan : public QDialog {
 
  private:
   void BuildLayout();
-  void TakePicture(Picture picture);
+  void TakePicture(PictureRead read);
   void ShowPicture();
 
   Job& job_;
