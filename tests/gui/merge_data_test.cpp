@@ -13,6 +13,7 @@
 #include <QSpinBox>
 #include <QTableWidget>
 
+#include "main_window_fixture.h"
 #include "records/cl_record.h"
 #include "shell/expr_field.h"
 #include "stage_windows_fixture.h"
@@ -149,6 +150,24 @@ TEST_F(MergeDataTest, RefusedOptionsAndCancelledRunsLeaveNothing) {
   EXPECT_TRUE(dialog.isVisible());
   EXPECT_FALSE(s.job.flags.ToolPathCreated);
   EXPECT_EQ(s.ui.Texts().at(2), "Merge Data was stopped after 0 rows");
+}
+
+class MergeDataMenuTest : public MainWindowTest {};
+
+TEST_F(MergeDataMenuTest, MergeDataStandsBesideSerialNumbersAndOpensItsWindow) {
+  RegisterTextWindows(context, main.get());
+  QStringList core;
+  for (QAction* a : main->MenuItem("Serial Numbers")->associatedObjects().value(0)->findChildren<QAction*>()) {
+    core << a->text();
+  }
+  ASSERT_GE(core.indexOf("Merge Data"), 1);
+  EXPECT_EQ(core[core.indexOf("Merge Data") - 1], "Serial Numbers");
+  Trigger("Merge Data");
+  auto* merge = main->findChild<TMergeDataDlg*>("TMergeDataDlg");
+  ASSERT_NE(merge, nullptr);
+  EXPECT_TRUE(merge->isVisible());
+  EXPECT_EQ(merge->windowTitle(), "Merge Data");
+  merge->close();
 }
 
 }  // namespace
