@@ -32,7 +32,7 @@ MergePreview::MergePreview(QWidget* parent) : QWidget(parent) {
   rows_ = new QTableWidget(0, 3, this);
   rows_->setObjectName("rows");
   rows_->setHorizontalHeaderLabels({"Row", "Text", "NC File"});
-  rows_->horizontalHeader()->setStretchLastSection(true);
+  rows_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
   rows_->verticalHeader()->hide();
   problems_ = new QListWidget(this);
   problems_->setObjectName("problems");
