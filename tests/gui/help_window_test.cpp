@@ -36,6 +36,7 @@ TEST(HelpWindow, TheIndexListsEveryPageAndFindsByWord) {
 
 TEST(HelpWindow, AMissingPageSaysSoInsteadOfShowingNothing) {
   HelpWindow help(test::SourceDir() + "/data/help/");
+  help.ShowPage(HelpTutorialsPage);
   help.ShowPage("No_Such_Page");
   EXPECT_EQ(help.CurrentPage(), "No_Such_Page");
   EXPECT_TRUE(help.findChild<QTextBrowser*>()->toPlainText().contains("not installed"));

@@ -58,7 +58,7 @@ TEST_F(SerialNumbersTest, ToolPathDialogCancelledRunsNothing) {
   int asked = 0;
   dialog.SetToolPathAsker([&] {
     ++asked;
-    return std::optional<ToolPathOptions>{};
+    return std::optional<ToolPathRun>{};
   });
   ShowActive(dialog);
   Find<QPushButton>(dialog, "OK")->click();
@@ -69,7 +69,7 @@ TEST_F(SerialNumbersTest, ToolPathDialogCancelledRunsNothing) {
 }
 
 TEST_F(SerialNumbersTest, OkEngravesEveryNumberAndMovesTheStartOn) {
-  dialog.SetToolPathAsker([] { return std::optional<ToolPathOptions>{ToolPathOptions{}}; });
+  dialog.SetToolPathAsker([] { return std::optional<ToolPathRun>{ToolPathRun{}}; });
   ShowActive(dialog);
   Find<QPlainTextEdit>(dialog, "between")->setPlainText("M00\nG04 P1");
   Find<QPushButton>(dialog, "OK")->click();

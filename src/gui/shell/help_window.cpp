@@ -39,8 +39,7 @@ QPushButton* ToolButton(const char* caption, QWidget* parent, QLayout* row) {
 
 }  // namespace
 
-HelpWindow::HelpWindow(const std::string& helpDir, QWidget* parent)
-    : QWidget(parent, Qt::Window), helpDir_(helpDir) {
+HelpWindow::HelpWindow(const std::string& helpDir, QWidget* parent) : QWidget(parent, Qt::Window), helpDir_(helpDir) {
   setObjectName(HelpWindowClass);
   setWindowTitle("QUILLMARK Help");
   resize(900, 650);
@@ -72,6 +71,7 @@ HelpWindow::HelpWindow(const std::string& helpDir, QWidget* parent)
   column->addLayout(body, 1);
 
   connect(search_, &QLineEdit::textChanged, this, &HelpWindow::FilterTopics);
+  connect(browser_, &QTextBrowser::sourceChanged, this, [this] { missing_.clear(); });
   connect(topics_, &QListWidget::itemActivated, this,
           [this](QListWidgetItem* item) { ShowPage(item->data(Qt::UserRole).toString().toStdString()); });
   connect(topics_, &QListWidget::itemClicked, this,
@@ -99,13 +99,16 @@ void HelpWindow::ShowIndex() {
 
 void HelpWindow::ShowPage(const std::string& page) {
   QString file = QString::fromStdString(helpDir_ + page + ".html");
+  missing_.clear();
   if (QFileInfo::exists(file)) {
     browser_->setSource(QUrl::fromLocalFile(file));
   } else {
+    missing_ = page;
     browser_->setHtml("<h2>" + QString::fromStdString(page).toHtmlEscaped().replace('_', ' ') +
                       "</h2><p>This help page is not installed. The table of contents lists the pages "
-                      "that are.</p><p><a href=\"" + QUrl::fromLocalFile(QString::fromStdString(helpDir_) +
-                      HelpContentsPage + ".html").toString() + "\">Contents</a></p>");
+                      "that are.</p><p><a href=\"" +
+                      QUrl::fromLocalFile(QString::fromStdString(helpDir_) + HelpContentsPage + ".html").toString() +
+                      "\">Contents</a></p>");
     browser_->setDocumentTitle(QString::fromStdString(page));
   }
   Present();
@@ -116,6 +119,8 @@ void HelpWindow::ShowContext(int context) {
 }
 
 std::string HelpWindow::CurrentPage() const {
+  // Showing text in the browser keeps its last source, so a missing page is remembered by name.
+  if (!missing_.empty()) return missing_;
   QUrl source = browser_->source();
   if (source.isEmpty()) return browser_->documentTitle().toStdString();
   return QFileInfo(source.toLocalFile()).completeBaseName().toStdString();

@@ -46,6 +46,7 @@ class HelpWindow : public QWidget {
   void Present();
 
   std::string helpDir_;
+  std::string missing_;  // the page shown as "not installed", until another one is shown
   QTextBrowser* browser_;
   QWidget* indexPanel_;
   QLineEdit* search_;

@@ -79,6 +79,7 @@ class TMainform : public QMainWindow {
   void Setup3DView();
   void Extents();
   void Previous();
+  void ReferenceFrame();
   void Refresh();
   void SlowRefresh();
   void Zoom();

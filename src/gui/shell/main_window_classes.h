@@ -8,6 +8,7 @@ namespace quill::window_class {
 inline constexpr const char* Settings = "TSettingsDlg";
 inline constexpr const char* TextEditor = "TTedForm";
 inline constexpr const char* SerialNumbers = "TSerialNumDlg";
+inline constexpr const char* MergeData = "TMergeDataDlg";
 inline constexpr const char* Preferences = "TPrefsDlg";
 // The windows of the stages.
 inline constexpr const char* TextPath = "TGenForm";

@@ -73,6 +73,7 @@ void TMainform::BuildMenus() {
   item(core, "&Compile Font", &TMainform::CompileFont);
   item(core, "&De-Compile Font", &TMainform::DecompileFont);
   item(core, "Serial Numbers", open(window_class::SerialNumbers, "The serial-number dialog"));
+  item(core, "Merge Data", open(window_class::MergeData, "The Merge Data window"));
 
   QMenu* art = menuBar()->addMenu("&Artwork");
   item(art, "Delete &All Artwork", &TMainform::DeleteAllArtwork);
@@ -94,7 +95,7 @@ void TMainform::BuildMenus() {
   item(view, "Setu&p 3D View", &TMainform::Setup3DView);
   item(view, "&Extents", &TMainform::Extents, 'E');
   item(view, "&Previous", &TMainform::Previous);
-  item(view, "Re&f-Frame", open(window_class::RefFrame, "The reference frame dialog"));
+  item(view, "Re&f-Frame", &TMainform::ReferenceFrame);
   item(view, "&Refresh", &TMainform::Refresh);
   item(view, "&Slow Refresh", &TMainform::SlowRefresh);
   item(view, "&Zoom", &TMainform::Zoom, 'Z');

@@ -1,4 +1,6 @@
 // The View and Setup menus: the view commands on the picture, the 3D view, simulation, preferences.
+#include <QDialog>
+
 #include "job/job.h"
 #include "picture/picture_area.h"
 #include "shell/main_window.h"
@@ -29,6 +31,11 @@ void TMainform::Extents() {
 
 void TMainform::Previous() {
   RunView([](MainView& v) { v.Previous(); });
+}
+
+// The frame is part of the picture: a new one is drawn at once.
+void TMainform::ReferenceFrame() {
+  if (OpenWindow(window_class::RefFrame, "The reference frame dialog") == QDialog::Accepted) Refresh();
 }
 
 void TMainform::Refresh() {

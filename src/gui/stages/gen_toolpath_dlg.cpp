@@ -14,6 +14,7 @@
 #include "mathlib/number_text.h"
 #include "shell/expr_field.h"
 #include "stages/depth_calculator.h"
+#include "stages/toolpath/toolpath_plugins.h"
 #include "toolpath/generate_toolpath.h"
 #include "toolpath/toolpath_dialog.h"
 
@@ -61,6 +62,16 @@ TGenTpathDlg::TGenTpathDlg(Job& job, QWidget* parent) : QDialog(parent), job_(jo
   BuildLayout();
   Connect();
   ReloadFields();
+}
+
+TGenTpathDlg::~TGenTpathDlg() = default;
+
+void TGenTpathDlg::SetPlugins(std::unique_ptr<DesktopPlugins> plugins) {
+  plugins_ = std::move(plugins);
+}
+
+ToolPathPlugins TGenTpathDlg::RunPlugins() {
+  return plugins_ ? plugins_->ForRun() : ToolPathPlugins{};
 }
 
 ExprField* TGenTpathDlg::AddField(const std::string& key, std::string* setting) {
@@ -213,7 +224,7 @@ void TGenTpathDlg::accept() {
   ApplyToolPathOk(job_.settings);
   fields_["TLCR"]->Reload();
   // A run that was refused keeps the dialog open, so the operator can put the fields right.
-  if (serialMode_ || GenerateToolPath(job_, Options(), false)) QDialog::accept();
+  if (serialMode_ || GenerateToolPath(job_, Options(), false, RunPlugins())) QDialog::accept();
 }
 
 }  // namespace quill

@@ -4,9 +4,11 @@
 
 #include <QDialog>
 #include <map>
+#include <memory>
 
 #include "shell/help_contexts.h"
 #include "toolpath/toolpath_options.h"
+#include "toolpath/toolpath_pass.h"
 
 class QCheckBox;
 class QComboBox;
@@ -16,6 +18,7 @@ class QRadioButton;
 
 namespace quill {
 
+class DesktopPlugins;
 class ExprField;
 class Job;
 class TZDepthCalc;
@@ -25,15 +28,22 @@ class TGenTpathDlg : public QDialog {
 
  public:
   explicit TGenTpathDlg(Job& job, QWidget* parent = nullptr);
+  ~TGenTpathDlg() override;
 
   void SetHelpOpener(HelpPageOpener opener);
   // What "3D Projections" opens (the surface projection dialog).
   void SetProjectionOpener(std::function<void()> opener) { projections_ = std::move(opener); }
 
+  // The windows behind carving, the bitmap scan and projection; without them the program's own
+  // carving and projection run and the scan is refused.
+  void SetPlugins(std::unique_ptr<DesktopPlugins> plugins);
+
   // Serial mode: OK only collects the settings; the serial-number run generates the tool paths.
   void SetSerialMode(bool on) { serialMode_ = on; }
   // The dialog's choices that the project does not keep.
   ToolPathOptions Options() const;
+  // The plug-ins of the next run (good until the next call).
+  ToolPathPlugins RunPlugins();
 
   // The "Processing Line : " counter.
   void ShowCounter(long value);
@@ -83,6 +93,7 @@ class TGenTpathDlg : public QDialog {
   TZDepthCalc* calc_;
   HelpPageOpener help_;
   std::function<void()> projections_;
+  std::unique_ptr<DesktopPlugins> plugins_;
   bool serialMode_ = false;
 };
 

@@ -1,7 +1,7 @@
-// The windows of the stages: text path, tool path, depth calculator, NC-code generator and its setup,
-// macros, the NC editor with resequencing, and Solid Model.  Each is created once, a child of the main
-// window named by its class name, so the main window reaches it with
-// mainWindow->findChild<TNCPOSTForm*>("TNCPOSTForm") when it needs more than Open.
+// The windows of the stages: text path, tool path (with its sources' windows in toolpath/), depth
+// calculator, NC-code generator and its setup, macros, the NC editor with resequencing, and Solid
+// Model.  Each is created once, a child of the main window named by its class name, so the main window
+// reaches it with mainWindow->findChild<TNCPOSTForm*>("TNCPOSTForm") when it needs more than Open.
 #include <QDialog>
 
 #include "app/solid_model.h"
@@ -17,6 +17,7 @@
 #include "stages/nc_post_form.h"
 #include "stages/post_setup.h"
 #include "stages/reseq_dlg.h"
+#include "stages/toolpath/toolpath_windows.h"
 
 namespace quill {
 
@@ -51,6 +52,7 @@ void RegisterStageWindows(DesktopContext& context, QWidget* mainWindow) {
   toolPath->SetProjectionOpener(
       [&context, toolPath] { context.windows.Open("TSurfProjForm", toolPath, "Surface Projections"); });
   RouteStageDisplays(context.ui, text, toolPath, nc);
+  RegisterToolPathWindows(context, mainWindow, toolPath);
 
   WindowDirectory& windows = context.windows;
   windows.Register("TGenForm", Modal(text));

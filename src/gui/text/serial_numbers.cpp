@@ -90,9 +90,9 @@ SerialRunOptions TSerialNumDlg::RunOptions() const {
 }
 
 void TSerialNumDlg::accept() {
-  std::optional<ToolPathOptions> toolPath = askToolPath_ ? askToolPath_() : std::optional<ToolPathOptions>{};
+  std::optional<ToolPathRun> toolPath = askToolPath_ ? askToolPath_() : std::nullopt;
   if (!toolPath) return;
-  RunSerialNumbers(job_, RunOptions(), *toolPath, generate_);
+  RunSerialNumbers(job_, RunOptions(), toolPath->options, generate_, toolPath->plugins);
   bind_.Reload();
   QDialog::accept();
 }

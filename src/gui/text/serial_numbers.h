@@ -7,6 +7,7 @@
 #include <functional>
 #include <optional>
 
+#include "stages/toolpath/toolpath_plugins.h"
 #include "text/settings_dialog_binder.h"
 #include "toolpath/serial_numbers.h"
 
@@ -23,7 +24,7 @@ class TSerialNumDlg : public QDialog {
 
  public:
   // The tool path dialog in serial mode: its choices after OK, nothing after Cancel.
-  using ToolPathAsker = std::function<std::optional<ToolPathOptions>()>;
+  using ToolPathAsker = std::function<std::optional<ToolPathRun>()>;
 
   explicit TSerialNumDlg(Job& job, QWidget* parent = nullptr);
   ~TSerialNumDlg() override;

@@ -1,6 +1,6 @@
 // The windows of the settings and the text to engrave: settings (modeless), preferences (modal), the
-// text editor with its special characters and spelling check (shown at normal size), serial numbers
-// (modeless) and text effects (modal).
+// text editor with its special characters and spelling check (shown at normal size), serial numbers and
+// the data merge (modeless) and text effects (modal).
 
 #include <QApplication>
 #include <QLocale>
@@ -11,6 +11,7 @@
 #include "shell/help_window.h"
 #include "shell/window_directory.h"
 #include "stages/gen_toolpath_dlg.h"
+#include "text/merge_data_dlg.h"
 #include "text/prefs_dialog.h"
 #include "text/serial_numbers.h"
 #include "text/settings_dialog.h"
@@ -31,7 +32,7 @@ std::unique_ptr<Speller> OpenDictionary() {
 }
 
 // The tool path dialog in serial mode: the operator checks the tool, OK only collects the choices.
-std::optional<ToolPathOptions> AskSerialToolPath(Job& job, QWidget* mainWindow) {
+std::optional<ToolPathRun> AskSerialToolPath(Job& job, QWidget* mainWindow) {
   auto* toolPath = mainWindow->findChild<TGenTpathDlg*>();
   if (!toolPath) {
     job.ui.Inform("The tool path dialog is not available yet");
@@ -41,7 +42,7 @@ std::optional<ToolPathOptions> AskSerialToolPath(Job& job, QWidget* mainWindow) 
   int result = toolPath->exec();
   toolPath->SetSerialMode(false);
   if (result != QDialog::Accepted) return std::nullopt;
-  return toolPath->Options();
+  return ToolPathRun{toolPath->Options(), toolPath->RunPlugins()};
 }
 
 TTedForm* MakeEditor(DesktopContext& context, QWidget* mainWindow, TSpecialCharDlg* special) {
@@ -80,6 +81,7 @@ void RegisterTextWindows(DesktopContext& context, QWidget* mainWindow) {
   auto* prefs = new TPrefsDlg(job, mainWindow);
   auto* special = new TSpecialCharDlg(job, mainWindow);
   auto* serial = new TSerialNumDlg(job, mainWindow);
+  auto* merge = new TMergeDataDlg(job, mainWindow);
   TTedForm* editor = MakeEditor(context, mainWindow, special);
   settings->SetHelp([&context] { ShowHelpContext(context, 1); });
   settings->SetTextEffects([effects] { effects->exec(); });
@@ -88,6 +90,8 @@ void RegisterTextWindows(DesktopContext& context, QWidget* mainWindow) {
   special->SetHelp([&context] { ShowHelpPage(context, "Special_Characters"); });
   serial->SetHelp([&context] { ShowHelpPage(context, "Serial_Numbers"); });
   serial->SetToolPathAsker([&job, mainWindow] { return AskSerialToolPath(job, mainWindow); });
+  merge->SetHelp([&context] { ShowHelpPage(context, "Merge_Data"); });
+  merge->SetToolPathAsker([&job, mainWindow] { return AskSerialToolPath(job, mainWindow); });
   FollowTheJob(editor, settings);
 
   WindowDirectory& windows = context.windows;
@@ -95,6 +99,7 @@ void RegisterTextWindows(DesktopContext& context, QWidget* mainWindow) {
   windows.Register("TPrefsDlg", Modal(prefs));
   windows.Register("TTedForm", Modeless(editor, true));
   windows.Register("TSerialNumDlg", Modeless(serial, true));
+  windows.Register("TMergeDataDlg", Modeless(merge, true));
   windows.Register("TSpecialCharDlg", Modal(special));
   windows.Register("TTextEffectsDlg", Modal(effects));
 }
