@@ -2,9 +2,11 @@
 
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QFormLayout>
 #include <QPushButton>
 
 #include "shell/expr_field.h"
+#include "ui/ui.h"
 
 namespace quill {
 
@@ -23,6 +25,21 @@ bool EvaluateFields(std::span<ExprField* const> fields, std::span<double> values
     values[i] = fields[i]->Evaluate(&ok);
     if (!ok) return false;
   }
+  return true;
+}
+
+ExprField* AddField(QDialog* dialog, Ui& ui, QFormLayout* form, const char* caption, const char* name,
+                    const char* initial) {
+  auto* field = new ExprField(ui, dialog);
+  field->setObjectName(name);
+  field->setText(initial);
+  form->addRow(caption, field);
+  return field;
+}
+
+bool Refused(Ui& ui, const std::string& why) {
+  if (why.empty()) return false;
+  ui.Error(why);
   return true;
 }
 

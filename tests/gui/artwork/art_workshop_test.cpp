@@ -186,18 +186,6 @@ TEST_F(ArtWorkshopTest, ToolButtonsRunTheirCommands) {
   EXPECT_NEAR(Doc().window.Xmax - Doc().window.Xmin, 4.8, 0.1);  // the extents of the line with 10 %
 }
 
-TEST_F(ArtWorkshopTest, CommandsOfTheOtherArtworkToolsSayWhenTheyAreMissing) {
-  OpenWorkshop();
-  workshop->Button("Optimize ToolPath")->trigger();
-  Command("Cross Hatch");
-  Command("Deskew & Scale");
-  Command("Linearize Arcs");
-  std::vector<std::string> texts = ui.Texts();
-  ASSERT_EQ(texts.size(), 4u);
-  EXPECT_EQ(texts[0], "Optimize Tool Path is not available yet");
-  EXPECT_EQ(texts[2], "Deskew & Scale is not available yet");
-}
-
 TEST_F(ArtWorkshopTest, ARightClickEndsATheToolOrOpensThePopUpMenu) {
   OpenWorkshop();
   Command("Line");
