@@ -1,8 +1,6 @@
 #include "artwork/cross_hatch_dlg.h"
 
-#include <QDialogButtonBox>
 #include <QFormLayout>
-#include <QVBoxLayout>
 
 #include "artwork/dialog_parts.h"
 #include "geometry/entity_report.h"
@@ -18,19 +16,12 @@ TCrossHatchDlg::TCrossHatchDlg(Ui& ui, QWidget* parent) : QDialog(parent), ui_(u
   fields_[Angle] = AddField(this, ui, form, "Cross Hatch Angle", "Angle", "0.0");
   fields_[Distance] = AddField(this, ui, form, "Cross Hatch Distance", "Distance", "0.1");
   fields_[Tolerance] = AddField(this, ui, form, "End Point Tolerance", "Tolerance", "");
-  QDialogButtonBox* buttons = OkCancelHelp(this, [this] {
-    if (help_) help_("Art_Workshop_Xhatch");
-  });
-  auto* column = new QVBoxLayout(this);
-  column->addLayout(form);
-  column->addWidget(buttons);
+  ArrangeAboveButtons(this, form, help_, "Art_Workshop_Xhatch");
 }
 
 bool TCrossHatchDlg::Ask() {
   fields_[Tolerance]->SetText(FloatToText(true, EntityTolerance));
-  fields_[Angle]->setFocus();
-  fields_[Angle]->selectAll();
-  return exec() == QDialog::Accepted;
+  return AskFrom(this, fields_[Angle]);
 }
 
 void TCrossHatchDlg::accept() {

@@ -1,7 +1,6 @@
 #include "artwork/deskew_dlg.h"
 
 #include <QButtonGroup>
-#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -16,7 +15,7 @@ namespace quill {
 TDeskewDlg::TDeskewDlg(Ui& ui, QWidget* parent) : QDialog(parent), ui_(ui) {
   setObjectName("TDeskewDlg");
   setWindowTitle("Deskew & Scale");
-  auto* column = new QVBoxLayout(this);
+  auto* column = new QVBoxLayout;
   scale_ =
       Group("Scale Options", {"No Scaling", "Coordinates of a Known Point", "Known Distance To a Point", "Known Scale"},
             static_cast<int>(options_.scaling), column);
@@ -31,9 +30,7 @@ TDeskewDlg::TDeskewDlg(Ui& ui, QWidget* parent) : QDialog(parent), ui_(ui) {
     form->addRow(captions_[i], fields_[i]);
   }
   column->addLayout(form);
-  column->addWidget(OkCancelHelp(this, [this] {
-    if (help_) help_("Deskew___Scale");
-  }));
+  ArrangeAboveButtons(this, column, help_, "Deskew___Scale");
   connect(scale_, &QButtonGroup::idToggled, this, &TDeskewDlg::FollowScale);
   FollowScale();
 }

@@ -4,6 +4,7 @@
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 #include "shell/expr_field.h"
 #include "ui/ui.h"
@@ -17,6 +18,21 @@ QDialogButtonBox* OkCancelHelp(QDialog* dialog, std::function<void()> help) {
   QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
   QObject::connect(helpButton, &QPushButton::clicked, dialog, std::move(help));
   return buttons;
+}
+
+void ArrangeAboveButtons(QDialog* dialog, QLayout* fields, const HelpPageOpener& help, const char* page) {
+  QDialogButtonBox* buttons = OkCancelHelp(dialog, [&help, page] {
+    if (help) help(page);
+  });
+  auto* column = new QVBoxLayout(dialog);
+  column->addLayout(fields);
+  column->addWidget(buttons);
+}
+
+bool AskFrom(QDialog* dialog, QLineEdit* first) {
+  first->setFocus();
+  first->selectAll();
+  return dialog->exec() == QDialog::Accepted;
 }
 
 bool EvaluateFields(std::span<ExprField* const> fields, std::span<double> values) {

@@ -6,9 +6,13 @@
 #include <span>
 #include <string>
 
+#include "shell/help_contexts.h"
+
 class QDialog;
 class QDialogButtonBox;
 class QFormLayout;
+class QLayout;
+class QLineEdit;
 
 namespace quill {
 
@@ -17,6 +21,13 @@ class Ui;
 
 // OK accepts the dialog, Cancel rejects it, Help calls help.
 QDialogButtonBox* OkCancelHelp(QDialog* dialog, std::function<void()> help);
+
+// The window's fields above its OK, Cancel and Help row; Help shows the page through help, which may
+// be set after this call.
+void ArrangeAboveButtons(QDialog* dialog, QLayout* fields, const HelpPageOpener& help, const char* page);
+
+// Runs the dialog modally with the first field's text selected for typing over; true on OK.
+bool AskFrom(QDialog* dialog, QLineEdit* first);
 
 // Evaluates each field as leaving it would (a field typed into and left without Tab is worked out
 // here), into values; false at the first bad expression, which has been reported and has the focus.

@@ -1,8 +1,6 @@
 #include "artwork/linearize_dlg.h"
 
-#include <QDialogButtonBox>
 #include <QFormLayout>
-#include <QVBoxLayout>
 
 #include "artwork/dialog_parts.h"
 #include "shell/expr_field.h"
@@ -14,18 +12,11 @@ TLinearizeDlg::TLinearizeDlg(Ui& ui, QWidget* parent) : QDialog(parent), ui_(ui)
   setWindowTitle("Linearize Arcs");
   auto* form = new QFormLayout;
   tolerance_ = AddField(this, ui, form, "Tolerance To Convert\n Arcs to Lines", "Tolerance", "0.0001");
-  QDialogButtonBox* buttons = OkCancelHelp(this, [this] {
-    if (help_) help_("Linearize_Arcs");
-  });
-  auto* column = new QVBoxLayout(this);
-  column->addLayout(form);
-  column->addWidget(buttons);
+  ArrangeAboveButtons(this, form, help_, "Linearize_Arcs");
 }
 
 bool TLinearizeDlg::Ask() {
-  tolerance_->setFocus();
-  tolerance_->selectAll();
-  return exec() == QDialog::Accepted;
+  return AskFrom(this, tolerance_);
 }
 
 void TLinearizeDlg::accept() {

@@ -1,10 +1,8 @@
 #include "artwork/modify_art_dlg.h"
 
 #include <QCheckBox>
-#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
-#include <QVBoxLayout>
 
 #include "artwork/dialog_parts.h"
 #include "artwork/ui_parent_scope.h"
@@ -31,12 +29,9 @@ TModifyArtDlg::TModifyArtDlg(DesktopContext& context, QWidget* parent)
   fields_[Endtol] = AddField(this, ui, form, "End Point Connection\nTolerance", "Endtol", "0.001");
   fields_[Endtol]->setEnabled(false);
   connect(optimize_, &QCheckBox::toggled, fields_[Endtol], &QWidget::setEnabled);
-  auto* note = new QLabel("For More Options/Flexibility, see the Art Workshop", this);
-  QDialogButtonBox* buttons = OkCancelHelp(this, [this] { ShowHelpPage(context_, "Modify_Artwork"); });
-  auto* column = new QVBoxLayout(this);
-  column->addLayout(form);
-  column->addWidget(note);
-  column->addWidget(buttons);
+  form->addRow(new QLabel("For More Options/Flexibility, see the Art Workshop", this));
+  help_ = [&context](const std::string& page) { ShowHelpPage(context, page); };
+  ArrangeAboveButtons(this, form, help_, "Modify_Artwork");
 }
 
 void TModifyArtDlg::accept() {

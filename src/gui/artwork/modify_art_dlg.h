@@ -8,6 +8,7 @@
 #include <array>
 
 #include "artwork/tools/modify_artwork.h"
+#include "shell/help_contexts.h"
 
 class QCheckBox;
 class QLabel;
@@ -35,6 +36,7 @@ class TModifyArtDlg : public QDialog {
 
  private:
   DesktopContext& context_;
+  HelpPageOpener help_;
   std::array<ExprField*, FieldCount> fields_{};
   QCheckBox* optimize_;
   long records_ = 0;

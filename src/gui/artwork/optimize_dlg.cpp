@@ -1,10 +1,8 @@
 #include "artwork/optimize_dlg.h"
 
 #include <QCheckBox>
-#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
-#include <QVBoxLayout>
 
 #include "artwork/dialog_parts.h"
 #include "shell/expr_field.h"
@@ -69,12 +67,7 @@ void TOptimizeDlg::Build(Ui& ui) {
     }
     ++line;
   }
-  QDialogButtonBox* buttons = OkCancelHelp(this, [this] {
-    if (help_) help_("Art_Workshop_Optimize");
-  });
-  auto* column = new QVBoxLayout(this);
-  column->addLayout(grid);
-  column->addWidget(buttons);
+  ArrangeAboveButtons(this, grid, help_, "Art_Workshop_Optimize");
 }
 
 void TOptimizeDlg::FollowBoxes() {
@@ -87,8 +80,7 @@ void TOptimizeDlg::FollowBoxes() {
 }
 
 bool TOptimizeDlg::Ask() {
-  fields_[Connect]->setFocus();
-  return exec() == QDialog::Accepted;
+  return AskFrom(this, fields_[Connect]);
 }
 
 void TOptimizeDlg::accept() {

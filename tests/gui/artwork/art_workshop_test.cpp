@@ -15,14 +15,6 @@ namespace {
 
 using ArtWorkshopTest = WorkshopWindowTest;
 
-std::vector<ArtRecord> ArtworkFile(const Job& job) {
-  std::vector<ArtRecord> records;
-  ArtReader in(job.paths.ArtFileName);
-  ArtRecord r;
-  while (in.Next(r)) records.push_back(r);
-  return records;
-}
-
 TEST_F(ArtWorkshopTest, ABoxDrawnWithTheMouseIsTurnedAQuarterAndSaved) {
   OpenWorkshop();
   EXPECT_EQ(workshop->windowTitle(), "ArtWorkshop");

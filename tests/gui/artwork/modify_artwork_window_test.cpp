@@ -13,17 +13,6 @@ namespace {
 
 class ModifyArtworkWindowTest : public WorkshopToolsTest {
  protected:
-  void WriteArt(const std::string& records) {
-    test::WriteFile(job.paths.ArtFileName, records);
-    job.flags.ArtworkPresent = true;
-  }
-  std::vector<ArtRecord> Art() {
-    std::vector<ArtRecord> records;
-    ArtReader in(job.paths.ArtFileName);
-    ArtRecord r;
-    while (in.Next(r)) records.push_back(r);
-    return records;
-  }
   static void ExpectLine(const ArtRecord& r, double x1, double y1, double x2, double y2) {
     EXPECT_EQ(r.kind, ArtLine);
     double expected[4] = {x1, y1, x2, y2};
@@ -44,7 +33,7 @@ class ModifyArtworkWindowTest : public WorkshopToolsTest {
 };
 
 TEST_F(ModifyArtworkWindowTest, OffsetScaleAndTurnChangeTheFileAndThePictureShowsIt) {
-  WriteArt("1 1.0 0.0 2.0 0.0 0.0\r\n");
+  WriteArt({"1 1.0 0.0 2.0 0.0 0.0"});
   WhenModal<TModifyArtDlg>([](TModifyArtDlg& d) {
     EXPECT_EQ(d.windowTitle(), "Modify Artwork");
     EXPECT_EQ(HelpPageOf(d), "Modify_Artwork");
@@ -61,7 +50,7 @@ TEST_F(ModifyArtworkWindowTest, OffsetScaleAndTurnChangeTheFileAndThePictureShow
     PressOk(d);
   });
   Trigger("Modify Artwork");
-  std::vector<ArtRecord> art = Art();
+  std::vector<ArtRecord> art = ArtworkFile(job);
   ASSERT_EQ(art.size(), 1u);
   ExpectLine(art[0], 2, 2, 2, 4);
   EXPECT_TRUE(job.flags.ProjectModified);
@@ -71,9 +60,9 @@ TEST_F(ModifyArtworkWindowTest, OffsetScaleAndTurnChangeTheFileAndThePictureShow
 }
 
 TEST_F(ModifyArtworkWindowTest, TheOrderFollowsTheEndPointsFromTheOrigin) {
-  WriteArt("1 5.0 0.0 6.0 0.0 0.0\r\n1 1.0 0.0 0.0 0.0 0.0\r\n1 1.0 0.0 2.0 0.0 0.0\r\n0 0.0 0.0 0.0 0.0 0.0\r\n");
+  WriteArt({"1 5.0 0.0 6.0 0.0 0.0", "1 1.0 0.0 0.0 0.0 0.0", "1 1.0 0.0 2.0 0.0 0.0", "0 0.0 0.0 0.0 0.0 0.0"});
   Modify({{TModifyArtDlg::Endtol, "0.01"}}, false, true);
-  std::vector<ArtRecord> art = Art();
+  std::vector<ArtRecord> art = ArtworkFile(job);
   ASSERT_EQ(art.size(), 3u);  // the move record is no artwork
   ExpectLine(art[0], 0, 0, 1, 0);
   ExpectLine(art[1], 1, 0, 2, 0);
@@ -81,7 +70,7 @@ TEST_F(ModifyArtworkWindowTest, TheOrderFollowsTheEndPointsFromTheOrigin) {
 }
 
 TEST_F(ModifyArtworkWindowTest, RefusalsKeepTheWindowOpenAndTheFileAsItWas) {
-  WriteArt("1 1.0 0.0 2.0 0.0 0.0\r\n3 0.0 0.0 1.0 0.0 1.5707963268\r\n");
+  WriteArt({"1 1.0 0.0 2.0 0.0 0.0", "3 0.0 0.0 1.0 0.0 1.5707963268"});
   std::string before = test::ReadFile(job.paths.ArtFileName);
   Modify({{TModifyArtDlg::Yscale, "0"}}, true);
   ASSERT_FALSE(ui.Texts().empty());
@@ -93,7 +82,7 @@ TEST_F(ModifyArtworkWindowTest, RefusalsKeepTheWindowOpenAndTheFileAsItWas) {
 }
 
 TEST_F(ModifyArtworkWindowTest, CancelInTheWorkingWindowLeavesTheFile) {
-  WriteArt("1 5.0 0.0 6.0 0.0 0.0\r\n1 1.0 0.0 0.0 0.0 0.0\r\n");
+  WriteArt({"1 5.0 0.0 6.0 0.0 0.0", "1 1.0 0.0 0.0 0.0 0.0"});
   std::string before = test::ReadFile(job.paths.ArtFileName);
   ui.cancelAfter = 0;
   Modify({{TModifyArtDlg::XOFF, "3"}}, true, true);

@@ -13,12 +13,16 @@ namespace quill {
 
 class WorkshopToolsTest : public WorkshopWindowTest {
  protected:
-  // The artwork file from record lines ("1 0 0 1 0 0" ...), then the workshop with all of it selected.
-  void OpenOn(std::initializer_list<const char*> records) {
+  // The artwork file from record lines ("1 0 0 1 0 0" ...).
+  void WriteArt(std::initializer_list<const char*> records) {
     std::string text;
     for (const char* r : records) text += std::string(r) + "\r\n";
     test::WriteFile(job.paths.ArtFileName, text);
     job.flags.ArtworkPresent = true;
+  }
+  // The artwork written, then the workshop with all of it selected.
+  void OpenOn(std::initializer_list<const char*> records) {
+    WriteArt(records);
     OpenWorkshop();
     Command("Select ALL");
   }
