@@ -48,7 +48,7 @@ void TModifyArtDlg::accept() {
   // the ordering and a file that cannot be written all leave the file as it was and the window open.
   // The ordering's "Working ..." window and the messages belong to this window.
   UiParentScope modal(context_.ui, this);
-  if (ModifyArtwork(context_.job, o, &records_)) QDialog::accept();
+  if (ModifyArtwork(context_.job, o)) QDialog::accept();
 }
 
 }  // namespace quill

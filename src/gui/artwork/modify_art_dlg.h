@@ -11,7 +11,6 @@
 #include "shell/help_contexts.h"
 
 class QCheckBox;
-class QLabel;
 
 namespace quill {
 
@@ -28,9 +27,6 @@ class TModifyArtDlg : public QDialog {
 
   ExprField& Entry(Field f) { return *fields_[f]; }
   QCheckBox& BoxOptimize() { return *optimize_; }
-  // The records the last OK left in the artwork file.
-  long Records() const { return records_; }
-
   // Reads the fields and modifies the artwork file; the window closes only when it was changed.
   void accept() override;
 
@@ -39,7 +35,6 @@ class TModifyArtDlg : public QDialog {
   HelpPageOpener help_;
   std::array<ExprField*, FieldCount> fields_{};
   QCheckBox* optimize_;
-  long records_ = 0;
 };
 
 }  // namespace quill

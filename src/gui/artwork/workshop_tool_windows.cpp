@@ -32,7 +32,8 @@ WorkshopToolWindows::WorkshopToolWindows(DesktopContext& context, TArtWorkshop& 
       optimize_(new TOptimizeDlg(ui_, &workshop)),
       hatch_(new TCrossHatchDlg(ui_, &workshop)),
       linearize_(new TLinearizeDlg(ui_, &workshop)),
-      deskew_(new TDeskewDlg(ui_, &workshop)) {
+      deskew_(new TDeskewDlg(ui_, &workshop)),
+      show_([this](const std::vector<tgEntity>& result) { workshop_.ShowOver(result); }) {
   HelpPageOpener help = [&context](const std::string& page) { ShowHelpPage(context, page); };
   optimize_->SetHelpOpener(help);
   hatch_->SetHelpOpener(help);
@@ -59,10 +60,7 @@ bool WorkshopToolWindows::Optimize() {
   workshop_.Picks().AskPoint("Select Approximate Starting Point", [this](const PickAnswer& a) {
     if (a.end == PickEnd::Ended) return;
     double x = Picked(a) ? a.x : 0, y = Picked(a) ? a.y : 0;
-    workshop_.RunTool([&] {
-      OptimizeSelection(ui_, doc_, optimize_->Options(), x, y,
-                        [this](const std::vector<tgEntity>& result) { workshop_.ShowOver(result); });
-    });
+    workshop_.RunTool([&] { OptimizeSelection(ui_, doc_, optimize_->Options(), x, y, show_); });
   });
   return true;
 }
@@ -70,10 +68,7 @@ bool WorkshopToolWindows::Optimize() {
 bool WorkshopToolWindows::CrossHatch() {
   if (doc_.SelectedCount() < 3) return false;
   return UntilWorked([this] { return hatch_->Ask(); },
-                     [this] {
-                       return CrossHatchSelection(ui_, doc_, hatch_->Options(),
-                                                  [this](const std::vector<tgEntity>& r) { workshop_.ShowOver(r); });
-                     });
+                     [this] { return CrossHatchSelection(ui_, doc_, hatch_->Options(), show_); });
 }
 
 bool WorkshopToolWindows::Linearize() {

@@ -8,8 +8,7 @@
 #include <QObject>
 #include <functional>
 
-#include "artwork/tools/deskew.h"
-#include "artwork/tools/tool_result.h"
+#include "artwork/tools/workshop_tools.h"
 
 namespace quill {
 
@@ -51,6 +50,7 @@ class WorkshopToolWindows : public QObject {
   TCrossHatchDlg* hatch_;
   TLinearizeDlg* linearize_;
   TDeskewDlg* deskew_;
+  ShowResult show_;  // a result drawn over the workshop's picture for its question
   DeskewPicks picks_;
   long axisLine_ = -1;
 };
