@@ -12,8 +12,10 @@
 #include "artwork/edit_properties_dlg.h"
 #include "artwork/information_form.h"
 #include "artwork/symbol_dlg.h"
+#include "artwork/ui_parent_scope.h"
 #include "artwork/workshop/artwork_file.h"
 #include "artwork/workshop_paint_box.h"
+#include "artwork/workshop_picks.h"
 #include "job/job.h"
 #include "shell/help_window.h"
 #include "shell/main_window_choosers.h"
@@ -128,7 +130,7 @@ void TArtWorkshop::BuildStatusBar() {
 
 void TArtWorkshop::Open() {
   OpenWorkshop(job_, doc_);
-  Session().EndTool();
+  EndTool();
   SyncScrollBars();
   showMaximized();
   raise();
@@ -139,7 +141,7 @@ void TArtWorkshop::Open() {
 }
 
 void TArtWorkshop::closeEvent(QCloseEvent* event) {
-  Session().EndTool();
+  EndTool();
   bool running = doc_.loaded;
   if (!CloseWorkshop(job_, doc_)) {
     event->ignore();
@@ -160,20 +162,47 @@ void TArtWorkshop::Run(const std::function<void()>& command) {
 }
 
 void TArtWorkshop::StartTool(WorkshopTool tool) {
+  Picks().End();
   Session().Start(tool);
   Changed();
 }
 
 void TArtWorkshop::OpenExtension(const char* className, const char* what) {
-  Session().EndTool();
+  EndTool();
   context_.windows.Open(className, this, what);
   Changed();
+}
+
+void TArtWorkshop::EndTool() {
+  Picks().End();
+  Session().EndTool();
+}
+
+WorkshopPicks& TArtWorkshop::Picks() {
+  return paintBox_->Picks();
+}
+
+void TArtWorkshop::RunTool(const std::function<void()>& command) {
+  {
+    UiParentScope modal(context_.ui, this);
+    command();
+  }
+  Session().Redraw();
+  Changed();
+}
+
+void TArtWorkshop::ShowOver(const std::vector<tgEntity>& entities) {
+  Session().Redraw();
+  paintBox_->DrawOver(entities);
+  paintBox_->repaint();
 }
 
 void TArtWorkshop::Changed() {
   Revisions now = Now();
   size_t selected = doc_.SelectedCount();
   if (now.drawing != shown_.drawing) {
+    // A pick belongs to the drawing it was asked on.
+    Picks().End();
     undo_->setEnabled(doc_.CanUndo());
     redo_->setEnabled(doc_.CanRedo());
     undo_->setText(QString::fromStdString("&Undo " + doc_.UndoLabel()).trimmed());
@@ -186,7 +215,8 @@ void TArtWorkshop::Changed() {
     panels_[1]->setText(QString("Selected: %1").arg(selected));
   }
   shown_ = now;
-  prompt_->setText(QString::fromLatin1(Session().Prompt().c_str()));
+  const std::string& prompt = Picks().Waiting() ? Picks().Prompt() : Session().Prompt();
+  prompt_->setText(QString::fromLatin1(prompt.c_str()));
   SyncScrollBars();
   paintBox_->update();
 }

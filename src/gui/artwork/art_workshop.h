@@ -4,14 +4,15 @@
 // ask what the commands need.  Opening loads the artwork file unless an editing run is under way;
 // closing asks "Save Changes to Artwork".
 //
-// Commands that other parts of the program add (Optimize Tool Path, Cross Hatch, Linearize Arcs,
-// Deskew & Scale) open their windows through the WindowDirectory under the class names below; such a
-// window finds the workshop (its parent) and works on Document() and Session(), then calls Changed().
+// The tool windows (Optimize Tool Path, Cross Hatch, Linearize Arcs, Deskew & Scale) open through the
+// WindowDirectory under the class names below; they work on Document(), ask their picks through
+// Picks() and run their commands through RunTool().
 #pragma once
 
 #include <QMainWindow>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "artwork/workshop/document.h"
 
@@ -31,6 +32,7 @@ class TDxfImportDlg;
 class TEditPropertiesDlg;
 class TSymbolDlg;
 class WorkshopPaintBox;
+class WorkshopPicks;
 class WorkshopSession;
 enum class WorkshopTool;
 
@@ -59,6 +61,15 @@ class TArtWorkshop : public QMainWindow {
   // After a command changed the drawing, the selection or the view: the picture, the menus, the
   // prompt, the status bar and the information window are brought up to date.
   void Changed();
+  // The picks the tool windows ask for; a waiting one ends with any other command and with any change
+  // of the drawing.
+  WorkshopPicks& Picks();
+  // A tool window's command, with the message boxes and the "Working ..." window modal to the
+  // workshop; the drawing is shown anew afterwards (a result drawn over it for a question goes).
+  void RunTool(const std::function<void()>& command);
+  // The picture drawn again (without the selected entities while the document hides them) with the
+  // entities over it: a result the operator is asked about.
+  void ShowOver(const std::vector<tgEntity>& entities);
 
   // A menu item by its caption without access keys ("Select Window", "Deskew & Scale"), a tool button
   // by its hint ("Select by Window"), and what the prompt line and the status bar's panels show.
@@ -98,6 +109,8 @@ class TArtWorkshop : public QMainWindow {
   // Runs a command and shows what it changed.
   void Run(const std::function<void()>& command);
   void StartTool(WorkshopTool tool);
+  // Ends the running tool and a waiting pick (a menu opened, another command started).
+  void EndTool();
   void OpenExtension(const char* className, const char* what);
   void ScrollEnded();
   void Pan();

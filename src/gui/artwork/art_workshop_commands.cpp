@@ -17,6 +17,7 @@
 #include "artwork/workshop/properties.h"
 #include "artwork/workshop/session.h"
 #include "artwork/workshop/symbol.h"
+#include "artwork/workshop_picks.h"
 #include "job/job.h"
 #include "shell/help_window.h"
 #include "shell/latin1.h"
@@ -32,7 +33,7 @@ constexpr const char* kDxfExtension = "DXF";
 }  // namespace
 
 void TArtWorkshop::ExportDxf() {
-  Session().EndTool();
+  EndTool();
   std::string file = choosers_->SaveFile(this, job_.paths.ExeDir, kDxfFilter, kDxfExtension, true);
   if (!file.empty()) quill::ExportDxf(job_.ui, doc_, file, ExportScope::SelectedOrAll);
   Changed();
@@ -49,6 +50,7 @@ void TArtWorkshop::CutOrCopy(bool cut) {
 void TArtWorkshop::Paste() {
   std::string text = Latin1(QGuiApplication::clipboard()->text());
   if (text.empty()) text = ReadClipFile(job_);
+  Picks().End();
   Session().StartPaste(text);
   Changed();
 }
@@ -60,7 +62,7 @@ void TArtWorkshop::EditProperties() {
 }
 
 void TArtWorkshop::InsertSymbol() {
-  Session().EndTool();
+  EndTool();
   std::string file = choosers_->OpenFile(this, {}, kDxfFilter, kDxfExtension);
   if (file.empty() || !dxfImport_.Ask(true)) return;
   std::vector<tgEntity> symbol;
@@ -101,7 +103,7 @@ void TArtWorkshop::ShowInformation() {
 
 // A command under way is ended first: its picks belong to the drawing as it was.
 void TArtWorkshop::UndoOrRedo(bool undo) {
-  Session().EndTool();
+  EndTool();
   Run([this, undo] { undo ? doc_.Undo() : doc_.Redo(); });
 }
 

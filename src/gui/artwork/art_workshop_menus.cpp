@@ -33,7 +33,7 @@ void TArtWorkshop::BuildMenus() {
 
   QMenu* edit = menuBar()->addMenu("&Edit");
   connect(edit, &QMenu::aboutToShow, this, [this] {
-    Session().EndTool();
+    EndTool();
     Changed();
   });
   // Undo and Redo take shortcuts the other commands leave free (Ctrl+Z is the workshop's Zoom).
@@ -135,7 +135,7 @@ void TArtWorkshop::BuildToolBar() {
       connect(a, &QAction::triggered, MenuItem(b.command), &QAction::trigger);
     } else {
       connect(a, &QAction::triggered, this, [this] {
-        Session().EndTool();
+        EndTool();
         Changed();
       });
     }
@@ -151,7 +151,7 @@ void TArtWorkshop::BuildPopup() {
     connect(a, &QAction::triggered, MenuItem(command), &QAction::trigger);
   }
   connect(popup_, &QMenu::aboutToShow, this, [this] {
-    Session().EndTool();
+    EndTool();
     Changed();
   });
   paintBox_->SetPopup(popup_);

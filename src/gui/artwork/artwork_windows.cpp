@@ -1,10 +1,13 @@
-// The artwork windows: the Art Workshop with its small windows, and the DXF import windows the main
-// window and the workshop share ("DXF - Import" and "DXF Import Status").
+// The artwork windows: the Art Workshop with its small windows and its tool windows, the DXF import
+// windows the main window and the workshop share ("DXF - Import" and "DXF Import Status"), and
+// Modify Artwork.
 #include <QDialog>
 
 #include "artwork/art_workshop.h"
 #include "artwork/dxf_import_options.h"
 #include "artwork/dxf_status_form.h"
+#include "artwork/modify_art_dlg.h"
+#include "artwork/workshop_tool_windows.h"
 #include "job/job.h"
 #include "shell/help_window.h"
 #include "shell/main_window.h"
@@ -24,6 +27,8 @@ void RegisterArtworkWindows(DesktopContext& context, QWidget* mainWindow) {
     workshop->Open();
     return static_cast<int>(QDialog::Accepted);
   });
+  RegisterWorkshopToolWindows(context, *workshop);
+  context.windows.Register(window_class::ModifyArtwork, Modal(new TModifyArtDlg(context, mainWindow)));
   // The main picture shows what the workshop saved.
   if (auto* main = qobject_cast<TMainform*>(mainWindow)) workshop->OnClosed([main] { main->Refresh(); });
 }

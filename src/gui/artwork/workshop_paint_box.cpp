@@ -4,6 +4,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "artwork/workshop/drawing.h"
+#include "job/job.h"
 #include "picture/picture_area.h"
 
 namespace quill {
@@ -11,6 +13,8 @@ namespace quill {
 namespace {
 
 constexpr int kInitialWidth = 800, kInitialHeight = 600;
+// A click finds the entities within this many inches on the screen.
+constexpr double kPickInches = 0.1;
 
 MouseButton ButtonOf(Qt::MouseButton b) {
   switch (b) {
@@ -23,7 +27,11 @@ MouseButton ButtonOf(Qt::MouseButton b) {
 }  // namespace
 
 WorkshopPaintBox::WorkshopPaintBox(Job& job, WorkshopDocument& doc, QWidget* parent)
-    : QWidget(parent), canvas_(kInitialWidth, kInitialHeight, logicalDpiX()), session_(job, doc, canvas_) {
+    : QWidget(parent),
+      job_(job),
+      canvas_(kInitialWidth, kInitialHeight, logicalDpiX()),
+      session_(job, doc, canvas_),
+      picks_(doc) {
   setObjectName("PaintBox");
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMouseTracking(true);
@@ -41,7 +49,24 @@ void WorkshopPaintBox::resizeEvent(QResizeEvent*) {
   session_.ShowWindow();
 }
 
+void WorkshopPaintBox::DrawOver(const std::vector<tgEntity>& entities) {
+  for (const tgEntity& e : entities) DrawWorkshopEntity(e, job_.prefs, session_.View(), canvas_);
+  update();
+}
+
+bool WorkshopPaintBox::ToPicks(QMouseEvent* event, bool press) {
+  QPoint at = event->position().toPoint();
+  double x = 0, y = 0;
+  session_.View().PixelToWorld(at.x(), at.y(), x, y);
+  MouseButton button = ButtonOf(event->button());
+  bool taken =
+      press ? picks_.Press(button, x, y) : picks_.Release(button, x, y, kPickInches / session_.View().UnitsToInches());
+  if (taken) Report({});
+  return taken;
+}
+
 void WorkshopPaintBox::mousePressEvent(QMouseEvent* event) {
+  if (ToPicks(event, true)) return;
   QPoint at = event->position().toPoint();
   bool idle = session_.Tool() == WorkshopTool::Pick;
   SessionOutcome outcome =
@@ -58,6 +83,7 @@ void WorkshopPaintBox::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void WorkshopPaintBox::mouseReleaseEvent(QMouseEvent* event) {
+  if (ToPicks(event, false)) return;
   QPoint at = event->position().toPoint();
   Report(session_.Release(ButtonOf(event->button()), at.x(), at.y()));
 }

@@ -1,12 +1,15 @@
 // The Art Workshop's paint box: the drawing on a pixel image (the rubber bands are XOR on its pixels),
-// with the mouse handed to the workshop's session.  A right click while no tool runs opens the view's
-// pop-up menu; while a tool runs it ends the tool, as the right button always has.
+// with the mouse handed to the picks of a tool window while one waits, else to the workshop's session.
+// A right click while no tool runs opens the view's pop-up menu; while a tool runs it ends the tool,
+// as the right button always has.
 #pragma once
 
 #include <QWidget>
 #include <functional>
+#include <vector>
 
 #include "artwork/workshop/session.h"
+#include "artwork/workshop_picks.h"
 #include "picture/picture_area_canvas.h"
 
 class QMenu;
@@ -15,6 +18,7 @@ namespace quill {
 
 class Job;
 class WorkshopDocument;
+class tgEntity;
 
 class WorkshopPaintBox : public QWidget {
   Q_OBJECT
@@ -23,6 +27,9 @@ class WorkshopPaintBox : public QWidget {
   WorkshopPaintBox(Job& job, WorkshopDocument& doc, QWidget* parent = nullptr);
 
   WorkshopSession& Session() { return session_; }
+  WorkshopPicks& Picks() { return picks_; }
+  // Draws the entities over the picture as it stands (a result waiting for the operator's answer).
+  void DrawOver(const std::vector<tgEntity>& entities);
   void SetPopup(QMenu* popup) { popup_ = popup; }
   // Called after every press and release with what it did.
   void OnOutcome(std::function<void(const SessionOutcome&)> f) { outcome_ = std::move(f); }
@@ -40,9 +47,13 @@ class WorkshopPaintBox : public QWidget {
 
  private:
   void Report(const SessionOutcome& outcome);
+  // Hands the event to a waiting pick; true when it took it.
+  bool ToPicks(QMouseEvent* event, bool press);
 
+  Job& job_;
   ScreenCanvas canvas_;
   WorkshopSession session_;
+  WorkshopPicks picks_;
   QMenu* popup_ = nullptr;
   std::function<void(const SessionOutcome&)> outcome_;
   std::function<void(const QString&)> cursor_;

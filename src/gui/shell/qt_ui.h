@@ -26,6 +26,7 @@ class QtUi : public Ui {
 
   // parent: the window message boxes are centred on (the main window once it exists).
   void SetParent(QWidget* parent) { parent_ = parent; }
+  QWidget* Parent() const { return parent_; }
   // A window that shows a channel registers itself; a later registration replaces an earlier one.
   void RouteStatus(StatusChannel channel, StatusSink sink, ClearSink clear = {});
   void RouteCounter(StatusChannel channel, CounterSink sink);

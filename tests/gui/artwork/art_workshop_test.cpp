@@ -15,14 +15,6 @@ namespace {
 
 using ArtWorkshopTest = WorkshopWindowTest;
 
-std::vector<ArtRecord> ArtworkFile(const Job& job) {
-  std::vector<ArtRecord> records;
-  ArtReader in(job.paths.ArtFileName);
-  ArtRecord r;
-  while (in.Next(r)) records.push_back(r);
-  return records;
-}
-
 TEST_F(ArtWorkshopTest, ABoxDrawnWithTheMouseIsTurnedAQuarterAndSaved) {
   OpenWorkshop();
   EXPECT_EQ(workshop->windowTitle(), "ArtWorkshop");
@@ -184,18 +176,6 @@ TEST_F(ArtWorkshopTest, ToolButtonsRunTheirCommands) {
   EXPECT_NEAR(Doc().window.Xmax - Doc().window.Xmin, 2, 0.1);
   workshop->Button("Zoom Previous")->trigger();
   EXPECT_NEAR(Doc().window.Xmax - Doc().window.Xmin, 4.8, 0.1);  // the extents of the line with 10 %
-}
-
-TEST_F(ArtWorkshopTest, CommandsOfTheOtherArtworkToolsSayWhenTheyAreMissing) {
-  OpenWorkshop();
-  workshop->Button("Optimize ToolPath")->trigger();
-  Command("Cross Hatch");
-  Command("Deskew & Scale");
-  Command("Linearize Arcs");
-  std::vector<std::string> texts = ui.Texts();
-  ASSERT_EQ(texts.size(), 4u);
-  EXPECT_EQ(texts[0], "Optimize Tool Path is not available yet");
-  EXPECT_EQ(texts[2], "Deskew & Scale is not available yet");
 }
 
 TEST_F(ArtWorkshopTest, ARightClickEndsATheToolOrOpensThePopUpMenu) {

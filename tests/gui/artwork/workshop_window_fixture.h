@@ -16,8 +16,18 @@
 #include "artwork/workshop/session.h"
 #include "artwork/workshop_paint_box.h"
 #include "main_window_fixture.h"
+#include "records/artwork_record.h"
 
 namespace quill {
+
+// The records of the job's artwork file.
+inline std::vector<ArtRecord> ArtworkFile(const Job& job) {
+  std::vector<ArtRecord> records;
+  ArtReader in(job.paths.ArtFileName);
+  ArtRecord r;
+  while (in.Next(r)) records.push_back(r);
+  return records;
+}
 
 class WorkshopWindowTest : public MainWindowTest {
  protected:
