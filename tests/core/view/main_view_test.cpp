@@ -173,7 +173,8 @@ TEST(MainView, ReferenceFrameOnFullRedrawsOnly) {
   EXPECT_EQ(c.view.Window().PenWidth(), 1);
 }
 
-TEST(MainView, RedrawCollectsToolPathExtentsAndRefreshDoesNot) {
+// A zoomed view keeps its window through every redraw; Extents takes in the whole tool path.
+TEST(MainView, OnlyExtentsWidensTheWindowByTheToolPath) {
   ViewCase c;
   {
     auto cl = c.ToolPath();
@@ -184,7 +185,11 @@ TEST(MainView, RedrawCollectsToolPathExtentsAndRefreshDoesNot) {
   c.view.Refresh();
   ExpectWindow(c.job.view.ViewWindow, 0, 0, 10, 10);
   c.view.Redraw();
-  ExpectWindow(c.job.view.ViewWindow, 0, 0, 50, 60);
+  ExpectWindow(c.job.view.ViewWindow, 0, 0, 10, 10);
+  c.view.Extents();
+  EXPECT_GE(c.job.view.ViewWindow.Xmax, 50);
+  EXPECT_GE(c.job.view.ViewWindow.Ymax, 60);
+  EXPECT_DOUBLE_EQ(c.job.view.Zmin, -1);
 }
 
 TEST(MainView, PaintWaitsForTheRunningRedraw) {
