@@ -163,6 +163,8 @@ void ToolPathDrawing::Run(ClReader& in) {
       SimulationPanel* panel = job_.view.simPanel;
       if (panel && panel->Visible()) panel->ShowPosition(r.X, r.Y, r.Z);
       if (animate) EraseCutter();
+      // Where the tool stands before its first move is not known: the path starts at that move's point.
+      if (!moved && r.code <= ClFeed) view_.MoveTo3(canvas_, r.X, r.Y, r.Z);
       Draw(r);
       if (collect_) Collect(r);
       x_ = r.X;
