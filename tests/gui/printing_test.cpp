@@ -57,6 +57,15 @@ TEST_F(PrintingTest, SampleFontsAreListedOnPaper) {
   EXPECT_EQ(main->Printer().Printer().docName(), "QUILLMARK -- Sample Fonts");
 }
 
+// Each font's name is printed as text on the paper, with nothing painted behind it.
+TEST_F(PrintingTest, SampleFontsArePrintedWithoutBarsBehindTheNames) {
+  Trigger("Print Sample Fonts ...");
+  // Qt writes the page description uncompressed: text runs (BT) and filled rectangles (re, f) show.
+  std::string page = test::ReadFile(pdf);
+  EXPECT_NE(page.find("BT"), std::string::npos) << "no text on the page";
+  EXPECT_EQ(page.find("re\nf"), std::string::npos) << "a filled bar on the page";
+}
+
 TEST_F(PrintingTest, CopyPutsTheBitmapAndCopyMetafileTheFileAndSvgOnTheClipboard) {
   WriteArtwork();
   Trigger("Extents");
