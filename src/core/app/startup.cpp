@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "app/commands_project.h"
 #include "app/file_names.h"
 #include "job/job.h"
 #include "mathlib/tolerance.h"
@@ -91,12 +92,7 @@ void ProcessCommandLine(Job& job, const std::vector<std::string>& args) {
     if (IsFile(arg)) {
       std::string ext = UpperExtension(arg);
       if (ext == ".QLM") {
-        NewJob(job);
-        job.paths.ProjectFile = arg;
-        ReadProjectFile(job, arg);
-        AddRecentProject(job, arg);
-        ClearPicture(job);
-        ViewJobExtents(job);
+        OpenProjectFile(job, arg);
       } else if (ext == ".DXF") {
         ImportDxfArgument(job, arg);
       }
