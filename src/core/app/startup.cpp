@@ -89,11 +89,14 @@ void NewJob(Job& job) {
 void ProcessCommandLine(Job& job, const std::vector<std::string>& args) {
   job.flags.BatchRun = false;
   for (const auto& arg : args) {
-    if (IsFile(arg)) {
-      std::string ext = UpperExtension(arg);
-      if (ext == ".QLM") {
+    std::string ext = UpperExtension(arg);
+    if (ext == ".QLM" || ext == ".DXF") {
+      if (!IsFile(arg)) {
+        // Skipped like any other argument, but the operator meant it: said, not counted as an error.
+        job.ui.Status(StatusChannel::General, "File not found, skipped [" + arg + "]");
+      } else if (ext == ".QLM") {
         OpenProjectFile(job, arg);
-      } else if (ext == ".DXF") {
+      } else {
         ImportDxfArgument(job, arg);
       }
     }

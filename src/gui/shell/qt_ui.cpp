@@ -40,6 +40,11 @@ void QtUi::RouteStatus(StatusChannel channel, StatusSink sink, ClearSink clear) 
 
 void QtUi::RouteCounter(StatusChannel channel, CounterSink sink) { counters_[channel] = std::move(sink); }
 
+void QtUi::Unroute(StatusChannel channel) {
+  status_.erase(channel);
+  clear_.erase(channel);
+}
+
 Answer QtUi::Show(const Message& msg) {
   QApplication::setOverrideCursor(Qt::ArrowCursor);
   QMessageBox box(IconOf(msg.kind), QString::fromStdString(msg.caption.empty() ? ProgramTitle : msg.caption),

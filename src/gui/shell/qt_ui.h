@@ -28,6 +28,8 @@ class QtUi : public Ui {
   // A window that shows a channel registers itself; a later registration replaces an earlier one.
   void RouteStatus(StatusChannel channel, StatusSink sink, ClearSink clear = {});
   void RouteCounter(StatusChannel channel, CounterSink sink);
+  // The window that showed the channel goes: its lines are no longer shown.
+  void Unroute(StatusChannel channel);
   // What the Help button of a message box opens.
   void SetHelpOpener(HelpOpener opener) { help_ = std::move(opener); }
 
