@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -157,6 +158,24 @@ TEST_F(SettingsDialogTest, NumberOfPointsSizesThePointTable) {
   EXPECT_FLOAT_EQ(job.settings.ACURVEY[1], -12.5f);
   EXPECT_FALSE(m->setData(m->index(1, 1), "abc", Qt::EditRole));
   EXPECT_FALSE(m->flags(m->index(1, 0)) & Qt::ItemIsEditable);
+}
+
+// Both value columns show beside the point numbers as soon as the page does, before any click.
+TEST_F(SettingsDialogTest, ThePointTableShowsItsThreeColumnsWhenThePageOpens) {
+  job.settings.TTYPE = ModeCurve;
+  dialog.resize(420, 520);
+  ShowActive(dialog);
+  dialog.findChild<QTabWidget*>("pages")->setCurrentIndex(2);
+  QApplication::processEvents();
+  QTableView* table = Table("ACURVETAB");
+  QHeaderView* header = table->horizontalHeader();
+  int shown = table->viewport()->width();
+  for (int column = 0; column < 3; ++column) {
+    EXPECT_GE(header->sectionViewportPosition(column), 0) << column;
+    EXPECT_LE(header->sectionViewportPosition(column) + header->sectionSize(column), shown) << column;
+  }
+  EXPECT_NEAR(header->sectionSize(1), header->sectionSize(2), 1);
+  EXPECT_GT(header->sectionSize(2), 40);
 }
 
 TEST_F(SettingsDialogTest, VariableSpacingFillsTheCharacterTable) {
