@@ -75,12 +75,6 @@ void TSettingsDlg::LeavePointCount() {
 void TSettingsDlg::RefreshCurves() {
   ApplyPointCount(job_.settings);
   points_->Refresh();
-  // The two value columns share the width beside the point numbers.
-  int valueWidth = (pointTable_->viewport()->width() - pointTable_->columnWidth(0)) / 2 - 10;
-  if (valueWidth > 20) {
-    pointTable_->setColumnWidth(1, valueWidth);
-    pointTable_->setColumnWidth(2, valueWidth);
-  }
 }
 
 QWidget* TSettingsDlg::BuildSpacingPage() {
