@@ -5,7 +5,6 @@
 #include <QFocusEvent>
 #include <QFormLayout>
 #include <QGroupBox>
-#include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
