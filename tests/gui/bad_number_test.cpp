@@ -46,12 +46,13 @@ class BadNumberTest : public testing::Test {
     field->selectAll();
     QTest::keyClicks(field, text);
     QTest::keyClick(field, Qt::Key_Tab);
+    EXPECT_TRUE(QTest::qWaitFor([] { return !qobject_cast<QMessageBox*>(QApplication::activeModalWidget()); }));
     EXPECT_TRUE(QTest::qWaitForWindowActive(field->window()));
   }
-  // The button captioned so (access key marks left out).
+  // The shown button captioned so (access key marks left out).
   static QPushButton* Button(QWidget& dialog, const QString& caption) {
     for (QPushButton* b : dialog.findChildren<QPushButton*>()) {
-      if (b->text().remove('&') == caption) return b;
+      if (b->text().remove('&') == caption && b->isVisible()) return b;
     }
     ADD_FAILURE() << "no button " << caption.toStdString();
     return nullptr;
@@ -125,7 +126,7 @@ TEST_F(BadNumberTest, TheToolPathDialogLeavesWithCancelToo) {
     Type(dialog.Field("ZDEPTH"), "-0.o5");
     QTest::mouseClick(Button(dialog, "Cancel"), Qt::LeftButton);
   });
-  QTimer::singleShot(2000, [&] { dialog.done(QDialog::Accepted); });  // a trapped dialog ends the test
+  QTimer::singleShot(2000, &dialog, [&] { dialog.done(QDialog::Accepted); });  // a trapped dialog ends the test
   EXPECT_EQ(dialog.exec(), QDialog::Rejected);
   EXPECT_EQ(boxes.size(), 1u);
   EXPECT_EQ(job.settings.ZDEPTH, "-0.0500");

@@ -23,7 +23,8 @@ class QtUi : public Ui {
   using CounterSink = std::function<void(long value)>;
   using HelpOpener = std::function<void(int context)>;
 
-  // parent: the window message boxes are centred on (the main window once it exists).
+  // parent: the window message boxes are centred on when no window of the program is active (the
+  // main window once it exists); otherwise they belong to the active window.
   void SetParent(QWidget* parent) { parent_ = parent; }
   // A window that shows a channel registers itself; a later registration replaces an earlier one.
   void RouteStatus(StatusChannel channel, StatusSink sink, ClearSink clear = {});
@@ -47,6 +48,8 @@ class QtUi : public Ui {
   bool Unattended() const override { return false; }
 
  private:
+  QWidget* Owner() const;
+
   QWidget* parent_ = nullptr;
   std::map<StatusChannel, StatusSink> status_;
   std::map<StatusChannel, ClearSink> clear_;
