@@ -45,5 +45,35 @@ TEST_F(PictureSampleJobTest, AZoomStaysAZoomWhenPannedOrZoomedOutWithAToolPath) 
   EXPECT_NEAR(Width(job.view.ViewWindow), 1.5 * Width(panned), 1e-9);
 }
 
+// Columns at the picture's edges that show something of the job (any pixel that is neither the
+// background nor an axis or ruler grey-white).
+int JobColumnsAtEdge(const QImage& image, bool left) {
+  int n = 0;
+  for (int k = 0; k < 3; ++k) {
+    int x = left ? k : image.width() - 1 - k;
+    for (int y = 0; y < image.height(); ++y) {
+      QColor c = image.pixelColor(x, y);
+      n += c.saturation() > 60 && c != QColor(Qt::white);
+    }
+  }
+  return n;
+}
+
+// The 3D view frames the whole job: nothing of it touches or crosses the picture's edges.
+TEST_F(PictureSampleJobTest, TheThreeDViewShowsTheWholeJob) {
+  for (const char* sample : {"SAMPLE.QLM", "ARC.QLM", "CURVE.QLM"}) {
+    for (bool toolPath : {false, true}) {
+      OpenSample(sample, toolPath);
+      main->MenuItem("3D")->setChecked(false);
+      main->MenuItem("3D")->trigger();
+      ASSERT_TRUE(job.view.View3D);
+      const QImage& image = Picture().Image();
+      EXPECT_EQ(JobColumnsAtEdge(image, true), 0) << sample << (toolPath ? " with its tool path" : "");
+      EXPECT_EQ(JobColumnsAtEdge(image, false), 0) << sample << (toolPath ? " with its tool path" : "");
+      main->MenuItem("3D")->trigger();
+    }
+  }
+}
+
 }  // namespace
 }  // namespace quill
