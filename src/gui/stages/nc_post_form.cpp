@@ -125,7 +125,11 @@ void TNCPOSTForm::StartClick() {
   bool written = generator_.Start();
   start_->setEnabled(true);
   running_ = false;
-  if (written) hide();
+  if (!written) return;
+  written_ = generator_.NcFileName();
+  job_.ui.Status(StatusChannel::General,
+                 "NC code written to " + written_ + ": " + std::to_string(generator_.Blocks()) + " blocks");
+  hide();
 }
 
 }  // namespace quill
