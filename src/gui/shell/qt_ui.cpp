@@ -54,8 +54,9 @@ QWidget* QtUi::Owner() const {
 
 Answer QtUi::Show(const Message& msg) {
   QApplication::setOverrideCursor(Qt::ArrowCursor);
-  QMessageBox box(IconOf(msg.kind), QString::fromStdString(msg.caption.empty() ? ProgramTitle : msg.caption),
-                  QString::fromLatin1(msg.text.c_str()), QMessageBox::NoButton, Owner());
+  // One title for all of the program's boxes: the operator always sees whose question it is.
+  QMessageBox box(IconOf(msg.kind), ProgramTitle, QString::fromLatin1(msg.text.c_str()), QMessageBox::NoButton,
+                  Owner());
   for (const auto& b : kButtons) {
     if (!(msg.buttons & b.bit)) continue;
     QPushButton* button = box.addButton(b.button);

@@ -13,7 +13,7 @@ class QWidget;
 
 namespace quill {
 
-// The application title: the caption of every message box that names none of its own.
+// The application title: the caption of every message box of the program.
 inline constexpr const char* ProgramTitle = "QUILLMARK-PRO-2008";
 
 class QtUi : public Ui {
