@@ -181,7 +181,7 @@ TEST(ScreenCanvas, StateCarriesOverCopiesAndNewSizes) {
   canvas.Present();
   canvas.LineTo(100, 10);
   EXPECT_EQ(canvas.Present().pixelColor(50, 10), QColor(255, 0, 0));
-  canvas.Resize(300, 150);
+  canvas.Resize(300, 150, 1);
   EXPECT_EQ(canvas.Present().size(), QSize(300, 150));
   EXPECT_EQ(canvas.Present().pixelColor(50, 10), QColor(255, 255, 255));
   canvas.SetClipRect({0, 0, 150, 150});
