@@ -15,6 +15,7 @@
 #include "picture/picture_area.h"
 #include "shell/help_window.h"
 #include "shell/main_window_classes.h"
+#include "shell/program_icons.h"
 #include "shell/window_directory.h"
 
 namespace quill {
@@ -36,13 +37,14 @@ SimulateForm::SimulateForm(DesktopContext& context, PictureArea& picture, QWidge
   auto* column = new QVBoxLayout(this);
   column->addWidget(new QLabel("Tool Path Simulation Mode", this));
   auto* row = new QHBoxLayout;
-  connect(AddButton(row, "|<", "Rewind"), &QPushButton::clicked, this, &SimulateForm::Rewind);
-  connect(AddButton(row, ">", "Play"), &QPushButton::clicked, this, [this] { SetState(SimPlaying); });
-  connect(AddButton(row, "||", "Pause"), &QPushButton::clicked, this, [this] { SetState(SimPaused); });
-  connect(AddButton(row, ">R", "Next Rapid"), &QPushButton::clicked, this, [this] { SetState(SimNextRapid); });
-  connect(AddButton(row, ">|", "Step [Space]"), &QPushButton::clicked, this, [this] { SetState(SimStep); });
-  connect(AddButton(row, "Exit", "Exit"), &QPushButton::clicked, this, &SimulateForm::Exit);
-  connect(AddButton(row, "?", "Help"), &QPushButton::clicked, this,
+  connect(AddButton(row, "rewind", "Rewind"), &QPushButton::clicked, this, &SimulateForm::Rewind);
+  connect(AddButton(row, "play", "Play"), &QPushButton::clicked, this, [this] { SetState(SimPlaying); });
+  connect(AddButton(row, "pause", "Pause"), &QPushButton::clicked, this, [this] { SetState(SimPaused); });
+  connect(AddButton(row, "next-rapid", "Next Rapid"), &QPushButton::clicked, this,
+          [this] { SetState(SimNextRapid); });
+  connect(AddButton(row, "step", "Step [Space]"), &QPushButton::clicked, this, [this] { SetState(SimStep); });
+  connect(AddButton(row, "exit", "Exit"), &QPushButton::clicked, this, &SimulateForm::Exit);
+  connect(AddButton(row, "help", "Help"), &QPushButton::clicked, this,
           [this] { ShowHelpPage(context_, "Simulate_Toolpath"); });
   column->addLayout(row);
   column->addLayout(SpeedRow());
@@ -57,8 +59,9 @@ SimulateForm::~SimulateForm() {
   if (context_.job.view.simPanel == this) context_.job.view.simPanel = nullptr;
 }
 
-QPushButton* SimulateForm::AddButton(QLayout* row, const char* caption, const char* hint) {
-  auto* b = new QPushButton(caption, this);
+QPushButton* SimulateForm::AddButton(QLayout* row, const char* icon, const char* hint) {
+  auto* b = new QPushButton(ProgramIcon(icon), QString(), this);
+  b->setIconSize(QSize(ButtonIconSize, ButtonIconSize));
   b->setToolTip(hint);
   b->setFocusPolicy(Qt::NoFocus);  // the space bar steps; it never presses a button
   row->addWidget(b);

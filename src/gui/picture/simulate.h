@@ -45,7 +45,8 @@ class SimulateForm : public QDialog, public SimulationPanel {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  QPushButton* AddButton(QLayout* row, const char* caption, const char* hint);
+  // A button showing data/icons/<icon>.svg with the hint.
+  QPushButton* AddButton(QLayout* row, const char* icon, const char* hint);
   QLayout* SpeedRow();
   void SpeedChosen(int step);
 
