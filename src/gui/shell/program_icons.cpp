@@ -4,9 +4,20 @@
 #include <QPixmap>
 #include <QSvgRenderer>
 
+// The resources live in this static library; naming them here keeps the linker from leaving them out.
+// Qt's macro names a function of the global namespace, so it is called from there.
+static void LoadIconResources() {
+  static const bool loaded = [] {
+    Q_INIT_RESOURCE(program_icons);
+    return true;
+  }();
+  (void)loaded;
+}
+
 namespace quill {
 
 QIcon ProgramIcon(const QString& name) {
+  LoadIconResources();
   QSvgRenderer svg(":/icons/" + name + ".svg");
   QIcon icon;
   if (!svg.isValid()) return icon;
