@@ -46,8 +46,10 @@ void ExprField::Bind(std::string* setting) {
 
 void ExprField::Reload() {
   if (!setting_) return;
-  if (Text() != *setting_ && (told_.empty() || Text() != told_)) SetText(*setting_);
-  before_ = *setting_;  // unless the operator is mending what the warning named, the field shows it
+  // A wrong text the operator was just warned about stays for mending; anything else shows the setting.
+  bool mending = !told_.empty() && Text() == told_;
+  if (!mending && Text() != *setting_) SetText(*setting_);
+  before_ = *setting_;
 }
 
 // A number goes in as typed; an expression as the value leaving the field would show; anything else
