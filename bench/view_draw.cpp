@@ -64,7 +64,7 @@ void Draw(quill::Job& job, quill::Canvas& canvas) {
   const auto& w = job.view.ViewWindow;
   view.SetWindow(w.Xmin, w.Ymin, w.Xmax, w.Ymax);
   view.MapToCanvas(canvas);
-  quill::DrawJob(job, view, canvas, false, false);
+  quill::DrawJob(job, view, canvas, false);
 }
 
 void BM_ToolPathToRecordingSurface(benchmark::State& state) {

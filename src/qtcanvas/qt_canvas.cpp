@@ -49,8 +49,22 @@ bool QtCanvas::End() {
   return painter_.end();
 }
 
+void QtCanvas::SetSmooth(bool on) {
+  Flush();
+  smooth_ = on;
+  ApplyHints();
+}
+
+void QtCanvas::ApplyHints() {
+  painter_.setRenderHint(QPainter::Antialiasing, Smoothing());
+}
+
 void QtCanvas::Flush() {
-  if (pending_.size() > 1) painter_.drawPolyline(pending_);
+  if (pending_.size() > 1 && Smoothing()) {
+    painter_.drawPolyline(QPolygonF(pending_).translated(0.5, 0.5));
+  } else if (pending_.size() > 1) {
+    painter_.drawPolyline(pending_);
+  }
   pending_.clear();
 }
 
@@ -75,7 +89,12 @@ void QtCanvas::FillRect(const CanvasRect& r) {
 void QtCanvas::Rectangle(const CanvasRect& r) {
   Flush();
   painter_.setBrush(brushSolid_ ? QBrush(brushColor_) : QBrush(Qt::NoBrush));
-  painter_.drawRect(QRect(r.left, r.top, r.right - r.left - 1, r.bottom - r.top - 1));
+  QRect outline(r.left, r.top, r.right - r.left - 1, r.bottom - r.top - 1);
+  if (Smoothing()) {
+    painter_.drawRect(QRectF(outline).translated(0.5, 0.5));
+  } else {
+    painter_.drawRect(outline);
+  }
 }
 
 void QtCanvas::TextOut(int x, int y, const std::string& text) {
@@ -115,6 +134,8 @@ void QtCanvas::SetPen(Color color, int width, PenStyle style) {
 
 void QtCanvas::SetPenMode(PenMode mode) {
   Flush();
+  mode_ = mode;
+  ApplyHints();
   if (!rasterOps_) return;
   painter_.setCompositionMode(mode == PenMode::Xor      ? QPainter::RasterOp_SourceXorDestination
                               : mode == PenMode::NotXor ? QPainter::RasterOp_NotSourceXorDestination

@@ -20,6 +20,10 @@ class QtCanvas : public Canvas {
 
   // Paints what is pending and ends the painter; false when painting failed.
   bool End();
+  // Smooth (antialiased) lines and outlines in copy mode, for the screen.  The canvas's whole-pixel
+  // points are taken as pixel centres, so level and upright lines stay one sharp pixel wide.  XOR and
+  // NOT-XOR pens are never smoothed: drawing twice must give the old pixels back.
+  void SetSmooth(bool on);
 
   int Width() const override { return width_; }
   int Height() const override { return height_; }
@@ -42,6 +46,8 @@ class QtCanvas : public Canvas {
 
  private:
   void Flush();
+  void ApplyHints();
+  bool Smoothing() const { return smooth_ && mode_ == PenMode::Copy; }
 
   QPaintDevice& device_;
   QPainter painter_;
@@ -54,6 +60,8 @@ class QtCanvas : public Canvas {
   QColor textColor_;
   QColor brushColor_;
   bool brushSolid_ = true;
+  bool smooth_ = false;
+  PenMode mode_ = PenMode::Copy;
 };
 
 }  // namespace quill

@@ -45,6 +45,17 @@ TEST(Quillpro2008, UnattendedRunOfTheSampleProject) {
   EXPECT_FALSE(test::FileExists(home.File("QMBF.TMP")));  // work files go at the close
 }
 
+// A project or drawing named that is not there is skipped, and the run says so.
+TEST(Quillpro2008, UnattendedRunSaysWhichNamedFilesItSkipped) {
+  TempDir cwd, home, outside;
+  std::filesystem::copy_file(test::SourceDir() + "/data/samples/SAMPLE.QLM", cwd.File("SAMPLE.QLM"));
+  auto r = RunProgram({Exe("quillpro2008"), "--home", home.path(), "SAMPLE.QLM", "MISSING.QLM", "gone.dxf", "-r"},
+                      cwd.path(), Confined(outside));
+  EXPECT_EQ(r.exitCode, 0) << r.err;  // the sample still runs through
+  EXPECT_NE(r.err.find("File not found, skipped [MISSING.QLM]"), std::string::npos) << r.err;
+  EXPECT_NE(r.err.find("File not found, skipped [gone.dxf]"), std::string::npos) << r.err;
+}
+
 TEST(QuillRun, EveryBundledSampleGoesThroughToNcCode) {
   for (const char* name : {"SAMPLE", "ARC", "CURVE", "TRUETYPE"}) {
     TempDir cwd, home, outside;

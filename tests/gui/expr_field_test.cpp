@@ -1,6 +1,7 @@
 #include "shell/expr_field.h"
 
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QVBoxLayout>
 
@@ -61,6 +62,46 @@ TEST_F(ExprFieldTest, BoundFieldIsTheSetting) {
   setting = "3.0";
   field->Reload();
   EXPECT_EQ(field->text(), "3.0");
+}
+
+// What the setting holds while the operator types: numbers as typed, expressions as their value, and
+// the value the edit found for anything that is no number.
+TEST_F(ExprFieldTest, ABoundSettingNeverTakesAWrongText) {
+  std::string setting = "0.125";
+  field->Bind(&setting);
+  ShowActive(window);
+  field->setFocus();
+  field->selectAll();
+  QTest::keyClicks(field, "2");
+  EXPECT_EQ(setting, "2");
+  QTest::keyClicks(field, "x");
+  EXPECT_EQ(setting, "0.125");
+  field->selectAll();
+  QTest::keyClicks(field, "1/4");
+  EXPECT_EQ(setting, "0.25000");
+  TypeAndLeave(field, "abc");
+  EXPECT_EQ(setting, "0.125");
+  EXPECT_EQ(field->text(), "abc");  // kept for mending
+  window.hide();
+  EXPECT_EQ(field->text(), "0.125");  // left: the setting in force shows
+  field->Bind(nullptr);
+}
+
+// Going for Cancel is not leaving the field: no warning stands between the operator and the way out.
+TEST_F(ExprFieldTest, GoingForCancelEvaluatesNothing) {
+  QPushButton cancel("Cancel", &window);
+  MarkLeavesWithoutApplying(&cancel);
+  window.layout()->addWidget(&cancel);
+  ShowActive(window);
+  field->setFocus();
+  QTest::keyClicks(field, "1+");
+  cancel.setFocus(Qt::MouseFocusReason);
+  EXPECT_TRUE(ui.messages.empty());
+  EXPECT_FALSE(FieldsReady(&window));  // but OK would meet it
+  EXPECT_EQ(ui.messages.size(), 1u);
+  EXPECT_TRUE(field->hasFocus());
+  EXPECT_FALSE(FieldsReady(&window));  // told once for the same text
+  EXPECT_EQ(ui.messages.size(), 1u);
 }
 
 TEST_F(ExprFieldTest, SwitchingWindowsIsNotLeaving) {

@@ -131,6 +131,30 @@ TEST_F(MainWindowTest, RecentProjectsInTheMenuAndTheCaption) {
   EXPECT_EQ(main->windowTitle().toStdString(), "QUILLMARK PRO-2008 -- " + a);
 }
 
+// A file that is not a project is reported and changes nothing: it does not become the project (so Save
+// cannot write over it), does not enter the recent list, and the job in hand stays.
+TEST_F(MainWindowTest, OpeningAFileThatIsNoProjectLeavesTheJobAsItWas) {
+  std::string project = home.File("A.QLM"), notes = home.File("notes.txt");
+  test::WriteFile(project, "$QUILLVER\r\n7.0100\r\n$TEXTHIGH\r\n2.5\r\n$BEGINTEXT\r\nALPHA\r\n");
+  test::WriteFile(notes, "shopping list\r\n");
+  choosers->answers = {project, notes, home.File("missing.QLM")};
+  Trigger("Open Project ...");
+  ASSERT_EQ(job.paths.ProjectFile, project);
+  auto recent = job.prefs.RecentProjects;
+  std::string caption = main->windowTitle().toStdString();
+
+  Trigger("Open Project ...");
+  Trigger("Open Project ...");
+  EXPECT_EQ(ui.Texts(), (std::vector<std::string>{"Not a Valid QUILLMARK File", "File Open error"}));
+  EXPECT_EQ(job.paths.ProjectFile, project);
+  EXPECT_EQ(job.prefs.RecentProjects, recent);
+  EXPECT_EQ(main->windowTitle().toStdString(), caption);
+  EXPECT_EQ(job.settings.TEXTHIGH, "2.5");
+  EXPECT_EQ(job.text, std::vector<std::string>{"ALPHA"});
+  Trigger("Save Project ...");
+  EXPECT_EQ(test::ReadFile(notes), "shopping list\r\n");
+}
+
 TEST_F(MainWindowTest, SaveWithoutANameAsksForOneAndKeepsTheRecentList) {
   job.text = {"HELLO"};
   job.flags.ProjectModified = true;

@@ -122,6 +122,40 @@ TEST_F(PictureAreaTest, TheMainWindowShowsTheJobInItsColours) {
   EXPECT_FALSE(Shows(shot, QColor(255, 0, 255)));   // nothing is fuchsia
 }
 
+// Reddish pixels (the rapid moves' colour, blended or not) near the segment's middle third.
+int RapidPixelsAlong(PictureArea& picture, double x0, double y0, double x1, double y1) {
+  const QImage& image = picture.Image();
+  int n = 0;
+  for (double t = 0.35; t <= 0.65; t += 0.01) {
+    PixelPoint p = picture.View().Window().WorldToPixel(x0 + t * (x1 - x0), y0 + t * (y1 - y0));
+    for (int dy = -2; dy <= 2; ++dy) {
+      for (int dx = -2; dx <= 2; ++dx) {
+        QColor c = image.pixelColor(p.x + dx, p.y + dy);
+        n += c.red() > 150 && c.green() < 110 && c.blue() < 110;
+      }
+    }
+  }
+  return n;
+}
+
+// The tool starts at its first position: no rapid is drawn to it from where the text path ended.
+TEST_F(PictureAreaTest, TheToolPathStartsWhereTheToolIs) {
+  WriteTextPath();  // ends at (2, 1)
+  WriteToolPath();  // starts with a rapid to (0, 2)
+  job.prefs.ShowToolImage = false;
+  Trigger("Extents");
+  EXPECT_EQ(RapidPixelsAlong(Picture(), 2, 1, 0, 2), 0);
+  // The last rapid, straight up from (2, 3), is a point seen from above; a drawn rapid does show.
+  {
+    ClWriter cl(job.paths.CLFileName);
+    cl.Write(ClRapid, 0, 2, 0.1, 0);
+    cl.Write(ClRapid, 2, 1, 0.1, 0);
+    cl.WriteEnd();
+  }
+  Trigger("Refresh");
+  EXPECT_GT(RapidPixelsAlong(Picture(), 0, 2, 2, 1), 0);
+}
+
 TEST_F(PictureAreaTest, ThreeDSwitchFollowsTheCheckMark) {
   WriteTextPath();
   QAction* item = main->MenuItem("3D");
@@ -147,7 +181,7 @@ TEST(ScreenCanvas, StateCarriesOverCopiesAndNewSizes) {
   canvas.Present();
   canvas.LineTo(100, 10);
   EXPECT_EQ(canvas.Present().pixelColor(50, 10), QColor(255, 0, 0));
-  canvas.Resize(300, 150);
+  canvas.Resize(300, 150, 1);
   EXPECT_EQ(canvas.Present().size(), QSize(300, 150));
   EXPECT_EQ(canvas.Present().pixelColor(50, 10), QColor(255, 255, 255));
   canvas.SetClipRect({0, 0, 150, 150});

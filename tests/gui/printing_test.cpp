@@ -3,6 +3,7 @@
 #include <QClipboard>
 #include <QMimeData>
 #include <QTimer>
+#include <QtEndian>
 #include <filesystem>
 
 #include "main_window_fixture.h"
@@ -55,6 +56,34 @@ TEST_F(PrintingTest, SampleFontsAreListedOnPaper) {
   EXPECT_EQ(test::ReadFile(pdf).substr(0, 4), "%PDF");
   EXPECT_EQ(main->Printer().Status().Shown(), "Sample Fonts");
   EXPECT_EQ(main->Printer().Printer().docName(), "QUILLMARK -- Sample Fonts");
+}
+
+// The page descriptions of a PDF file as text: Qt packs them with Flate; the fonts' streams are left out.
+std::string PdfPageContent(const std::string& pdf) {
+  std::string content;
+  for (size_t at = 0; (at = pdf.find("stream\n", at)) != std::string::npos;) {
+    size_t start = at + 7, end = pdf.find("endstream", start);
+    if (end == std::string::npos) break;
+    std::string dictionary = pdf.substr(pdf.rfind("<<", at), at - pdf.rfind("<<", at));
+    at = end + 9;
+    if (dictionary.find("/FlateDecode") == std::string::npos || dictionary.find("/Length1") != std::string::npos) {
+      continue;
+    }
+    QByteArray packed(4, 0);
+    qToBigEndian<quint32>(static_cast<quint32>((end - start) * 100), packed.data());
+    packed.append(pdf.data() + start, static_cast<qsizetype>(end - start));
+    content += qUncompress(packed).toStdString();
+  }
+  return content;
+}
+
+// Each font's name is printed as text on the paper, with nothing painted behind it.
+TEST_F(PrintingTest, SampleFontsArePrintedWithoutBarsBehindTheNames) {
+  Trigger("Print Sample Fonts ...");
+  // Text runs (BT) and filled rectangles (re, f) are operators of the page description.
+  std::string page = PdfPageContent(test::ReadFile(pdf));
+  EXPECT_NE(page.find("BT"), std::string::npos) << "no text on the page";
+  EXPECT_EQ(page.find("re\nf"), std::string::npos) << "a filled bar on the page";
 }
 
 TEST_F(PrintingTest, CopyPutsTheBitmapAndCopyMetafileTheFileAndSvgOnTheClipboard) {

@@ -32,6 +32,22 @@ TEST(QtUi, MessageBoxesGiveThePressedButton) {
   EXPECT_EQ(ui.Show({"No text specified", MsgKind::Error, BtnOk, Answer::Ok, 0, {}}), Answer::Ok);
 }
 
+// Every box of the program carries the program's title, whatever caption its message names.
+TEST(QtUi, EveryBoxCarriesTheProgramsTitle) {
+  QtUi ui;
+  QStringList titles;
+  for (const char* caption : {"", "VELTRAPORT"}) {
+    QTimer::singleShot(0, [&titles] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      ASSERT_NE(box, nullptr);
+      titles << box->windowTitle();
+      box->accept();
+    });
+    ui.Show({"Delete Current Macro ?", MsgKind::Confirmation, BtnYesNo, Answer::No, 0, caption});
+  }
+  EXPECT_EQ(titles.join(" | ").toStdString(), "QUILLMARK-PRO-2008 | QUILLMARK-PRO-2008");
+}
+
 TEST(QtUi, StatusGoesToTheWindowThatShowsItsChannel) {
   QtUi ui;
   std::string seen;

@@ -3,12 +3,14 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableView>
 
 #include "dialogs_test_support.h"
+#include "fonts/font_families.h"
 #include "shell/expr_field.h"
 
 namespace quill {
@@ -126,11 +128,31 @@ TEST_F(SettingsDialogTest, FontKindSwitchesTheControls) {
   EXPECT_EQ(Find<QLabel>(dialog, "EngraveFontFile")->text(), "SIMPLEX.QXF");
 }
 
-TEST_F(SettingsDialogTest, FaceNamedByTheProjectStaysChosen) {
+// The list offers installed families; a family the project names that is not installed stays chosen,
+// marked so, and the note says which installed family is used in its place.
+TEST_F(SettingsDialogTest, FaceNamedByTheProjectStaysChosenWithTheFamilyUsedForIt) {
+  std::vector<std::string> installed = InstalledFontFamilies();
+  ASSERT_GE(installed.size(), 2u) << "install fonts-liberation2 and fonts-dejavu-extra (scripts/deps.sh --tests)";
+  auto* faces = Find<QComboBox>(dialog, "FONTNAME");
+  auto* note = Find<QLabel>(dialog, "FaceInUse");
+  job.settings.FONTNAME = installed[0];
+  dialog.Refresh();
+  EXPECT_EQ(faces->count(), static_cast<int>(installed.size()));
+  EXPECT_TRUE(note->isHidden());
+
   job.settings.FONTNAME = "No Such Face";
   dialog.Refresh();
-  EXPECT_EQ(Find<QComboBox>(dialog, "FONTNAME")->currentText(), "No Such Face");
+  EXPECT_EQ(faces->currentText(), "No Such Face (not installed)");
+  EXPECT_EQ(faces->currentData().toString(), "No Such Face");
   EXPECT_EQ(job.settings.FONTNAME, "No Such Face");
+  EXPECT_FALSE(note->isHidden());
+  EXPECT_EQ(note->text().toStdString(), "No Such Face is not installed: " + FamilyInUse("No Such Face") + " is used");
+
+  emit faces->activated(faces->findData(QString::fromStdString(installed[1])));
+  EXPECT_EQ(job.settings.FONTNAME, installed[1]);
+  dialog.Refresh();
+  EXPECT_EQ(faces->count(), static_cast<int>(installed.size()));  // the stand-in has gone
+  EXPECT_TRUE(note->isHidden());
 }
 
 TEST_F(SettingsDialogTest, NumberOfPointsSizesThePointTable) {
@@ -157,6 +179,24 @@ TEST_F(SettingsDialogTest, NumberOfPointsSizesThePointTable) {
   EXPECT_FLOAT_EQ(job.settings.ACURVEY[1], -12.5f);
   EXPECT_FALSE(m->setData(m->index(1, 1), "abc", Qt::EditRole));
   EXPECT_FALSE(m->flags(m->index(1, 0)) & Qt::ItemIsEditable);
+}
+
+// Both value columns show beside the point numbers as soon as the page does, before any click.
+TEST_F(SettingsDialogTest, ThePointTableShowsItsThreeColumnsWhenThePageOpens) {
+  job.settings.TTYPE = ModeCurve;
+  dialog.resize(420, 520);
+  ShowActive(dialog);
+  dialog.findChild<QTabWidget*>("pages")->setCurrentIndex(2);
+  QApplication::processEvents();
+  QTableView* table = Table("ACURVETAB");
+  QHeaderView* header = table->horizontalHeader();
+  int shown = table->viewport()->width();
+  for (int column = 0; column < 3; ++column) {
+    EXPECT_GE(header->sectionViewportPosition(column), 0) << column;
+    EXPECT_LE(header->sectionViewportPosition(column) + header->sectionSize(column), shown) << column;
+  }
+  EXPECT_NEAR(header->sectionSize(1), header->sectionSize(2), 1);
+  EXPECT_GT(header->sectionSize(2), 40);
 }
 
 TEST_F(SettingsDialogTest, VariableSpacingFillsTheCharacterTable) {

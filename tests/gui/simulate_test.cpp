@@ -1,6 +1,7 @@
 // Simulate: Rewind holds the drawing before the first tool path record; Step [Space] draws one record,
 // Next Rapid draws up to the next rapid move, Exit lets the drawing finish.
 #include <QPushButton>
+#include <QSlider>
 #include <QTimer>
 
 #include "main_window_fixture.h"
@@ -56,6 +57,30 @@ TEST_F(SimulateTest, NextRapidWithoutRapidMovesDrawsToTheEnd) {
   sim.Button("Rewind").click();
   EXPECT_EQ(job.view.SimState, SimAtEnd);
   EXPECT_EQ(sim.Position(0), "X 3.00000");
+}
+
+// Play draws as many moves a second as "Speed" says; the pace can change while it plays.
+TEST_F(SimulateTest, PlayKeepsTheChosenSpeed) {
+  WriteToolPath();
+  EXPECT_EQ(sim.SpeedText(), "50 moves/s");
+  sim.Speed().setValue(sim.Speed().minimum());
+  EXPECT_EQ(sim.SpeedText(), "2 moves/s");
+  EXPECT_EQ(job.view.SimMovesPerSecond, 2);
+  std::string early;
+  int playing = SimOff;
+  QTimer::singleShot(60, [&] { sim.Button("Play").click(); });
+  QTimer::singleShot(700, [&] {
+    early = Shown();
+    playing = job.view.SimState;
+    sim.Speed().setValue(sim.Speed().maximum());
+    sim.Button("Exit").click();
+  });
+  sim.Button("Rewind").click();  // returns once the drawing has ended
+  EXPECT_EQ(playing, SimPlaying);
+  EXPECT_NE(early, "X 2.00000 Y 3.00000 Z 0.10000");  // five moves take 2.5 s at 2 a second
+  EXPECT_EQ(sim.SpeedText(), "Full speed");
+  EXPECT_EQ(job.view.SimMovesPerSecond, 0);
+  EXPECT_EQ(job.view.SimState, SimAtEnd);
 }
 
 TEST_F(SimulateTest, AViewCommandEndsTheSimulation) {

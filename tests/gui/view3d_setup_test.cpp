@@ -15,11 +15,12 @@ namespace {
 class View3DSetupTest : public MainWindowTest {
  protected:
   View3DSetupTest() : dlg(context) { Activate(dlg); }
-  QToolButton* Arrow(Qt::ArrowType type) {
-    for (QToolButton* b : dlg.findChildren<QToolButton*>()) {
-      if (b->arrowType() == type) return b;
-    }
-    return nullptr;
+  // The arrow button of the rotation control: "arrow-up", "arrow-down", "arrow-left" or "arrow-right".
+  QToolButton* Arrow(const char* name) {
+    auto* b = dlg.findChild<QToolButton*>(name);
+    EXPECT_NE(b, nullptr) << name;
+    EXPECT_FALSE(b->icon().isNull()) << name;
+    return b;
   }
   View3DSetupDlg dlg;
 };
@@ -37,7 +38,7 @@ TEST_F(View3DSetupTest, DefaultAndTheRightArrowTurnTheEye) {
   EXPECT_NEAR(dlg.EyeField(2).text().toDouble(), 49.95, 0.01);
   EXPECT_EQ(dlg.EyeField(2).text().section('.', 1).size(), 5);
   double azimuth = std::atan2(job.view.EyeY, job.view.EyeX);
-  for (int i = 0; i < 4; ++i) QTest::mouseClick(Arrow(Qt::RightArrow), Qt::LeftButton);
+  for (int i = 0; i < 4; ++i) QTest::mouseClick(Arrow("arrow-right"), Qt::LeftButton);
   EXPECT_NEAR(std::atan2(job.view.EyeY, job.view.EyeX) - azimuth, 20 * DegToRad, 1e-9);
   EXPECT_NEAR(dlg.EyeField(0).text().toDouble(), job.view.EyeX, 1e-5);
   EXPECT_EQ(dlg.findChild<QWidget*>("Rotation")->toolTip(), "View Rotation, Press Center for Default");

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "app/commands_project.h"
 #include "app/file_names.h"
 #include "job/job.h"
 #include "mathlib/tolerance.h"
@@ -88,16 +89,14 @@ void NewJob(Job& job) {
 void ProcessCommandLine(Job& job, const std::vector<std::string>& args, const DxfImportWindows* dxfWindows) {
   job.flags.BatchRun = false;
   for (const auto& arg : args) {
-    if (IsFile(arg)) {
-      std::string ext = UpperExtension(arg);
-      if (ext == ".QLM") {
-        NewJob(job);
-        job.paths.ProjectFile = arg;
-        ReadProjectFile(job, arg);
-        AddRecentProject(job, arg);
-        ClearPicture(job);
-        ViewJobExtents(job);
-      } else if (ext == ".DXF") {
+    std::string ext = UpperExtension(arg);
+    if (ext == ".QLM" || ext == ".DXF") {
+      if (!IsFile(arg)) {
+        // Skipped like any other argument, but the operator meant it: said, not counted as an error.
+        job.ui.Status(StatusChannel::General, "File not found, skipped [" + arg + "]");
+      } else if (ext == ".QLM") {
+        OpenProjectFile(job, arg);
+      } else {
         ImportDxfArgument(job, arg, dxfWindows);
       }
     }

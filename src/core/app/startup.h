@@ -25,7 +25,8 @@ void SaveEditorText(Job& job);
 
 // Reads the arguments in order: existing .QLM files are loaded (the last wins), existing .DXF files
 // imported (through dxfWindows when there is a screen), "-r" or "-R" anywhere asks for the unattended
-// run; anything else is ignored.
+// run; anything else is ignored.  A .QLM or .DXF name that is no file is said on the General status
+// channel ("File not found, skipped [name]").
 void ProcessCommandLine(Job& job, const std::vector<std::string>& args, const DxfImportWindows* dxfWindows = nullptr);
 
 // The common reset of New, Open and command-line loading.

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "fonts/font_match.h"
+
 namespace quill {
 
 std::vector<std::string> InstalledFontFamilies() {
@@ -26,6 +28,11 @@ std::vector<std::string> InstalledFontFamilies() {
   std::sort(names.begin(), names.end());
   names.erase(std::unique(names.begin(), names.end()), names.end());
   return names;
+}
+
+std::string FamilyInUse(const std::string& family) {
+  FontMatch match;
+  return MatchInstalledFont(family, false, false, match) ? match.family : std::string();
 }
 
 }  // namespace quill

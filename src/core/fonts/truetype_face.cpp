@@ -1,10 +1,10 @@
 #include "fonts/truetype_face.h"
 
-#include <fontconfig/fontconfig.h>
 #include <ft2build.h>
 #include FT_FREETYPE_H
 #include FT_OUTLINE_H
 
+#include "fonts/font_match.h"
 #include "fonts/native_outline.h"
 
 namespace quill {
@@ -45,43 +45,11 @@ TrueTypeFace::~TrueTypeFace() = default;
 
 bool TrueTypeFace::IsOpen() const { return state_ && state_->face; }
 
-namespace {
-
-// The best installed file for the family and style.
-struct Match {
-  std::string file;
-  int index = 0;
-};
-
-bool FindFace(const std::string& family, bool bold, bool italic, Match& out) {
-  FcPattern* pattern = FcPatternCreate();
-  FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));
-  FcPatternAddInteger(pattern, FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
-  FcPatternAddInteger(pattern, FC_SLANT, italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
-  FcPatternAddBool(pattern, FC_SCALABLE, FcTrue);
-  FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
-  FcDefaultSubstitute(pattern);
-  FcResult result;
-  FcPattern* match = FcFontMatch(nullptr, pattern, &result);
-  FcPatternDestroy(pattern);
-  if (!match) return false;
-  FcChar8* file = nullptr;
-  bool ok = FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch && file;
-  if (ok) {
-    out.file = reinterpret_cast<const char*>(file);
-    FcPatternGetInteger(match, FC_INDEX, 0, &out.index);
-  }
-  FcPatternDestroy(match);
-  return ok;
-}
-
-}  // namespace
-
 bool TrueTypeFace::Open(const std::string& family, bool bold, bool italic) {
   state_.reset();
   file_.clear();
-  Match m;
-  if (!FindFace(family, bold, italic, m)) return false;
+  FontMatch m;
+  if (!MatchInstalledFont(family, bold, italic, m)) return false;
   auto s = std::make_unique<State>();
   if (FT_Init_FreeType(&s->library) != 0) return false;
   if (FT_New_Face(s->library, m.file.c_str(), m.index, &s->face) != 0) return false;

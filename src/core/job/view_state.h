@@ -46,6 +46,7 @@ struct ViewState {
   double Zmin = 0, Zmax = 0;  // depth range of the tool path
   int ScrollX = 0, ScrollY = 0;
   int SimState = SimOff;
+  int SimMovesPerSecond = 0;            // Play's pace while the simulation window shows; 0: no pause
   PictureHost* host = nullptr;          // the main window's picture, when there is one
   SimulationPanel* simPanel = nullptr;  // the simulation window, when there is one
 };

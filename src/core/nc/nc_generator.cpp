@@ -112,6 +112,7 @@ bool NcGenerator::Start() {
   run.shutdown = FindMacroLines(posts, machine_, shutdownMacro);
   PostResult result = TranslateClFile(job_.ui, clFile, ncFile_, run);
   rotaryRadius_ = result.rotaryRadius;
+  blocks_ = result.blocks;
   return result.ok;
 }
 

@@ -32,6 +32,8 @@ class NcGenerator {
   // Start: the machine read again, the ".DXF" question, the preferences written, the run.  False when
   // no NC file was written (declined, an error shown, or a run already in progress).
   bool Start();
+  // The lines of the NC file the last Start wrote.
+  long Blocks() const { return blocks_; }
 
   std::string clFile;                    // the cutter-location file (QUILLMAR.CL)
   std::string chordTolerance = "0.001";  // "Arc Cutting Tolerance", as typed
@@ -49,6 +51,7 @@ class NcGenerator {
   std::string machine_;
   std::vector<std::string> macros_;
   double rotaryRadius_ = 0;
+  long blocks_ = 0;
   bool running_ = false;
 };
 

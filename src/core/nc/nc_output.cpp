@@ -5,6 +5,7 @@ namespace quill {
 void NcOutput::Line(const std::string& text) {
   file_.Write(text);
   file_.Write("\r\n");
+  ++lines_;
 }
 
 std::string NcOutput::Numbered(const std::string& text) {

@@ -24,6 +24,8 @@ class NcOutput {
 
   // Makes the file the NC file; false when anything could not be written.
   bool Commit() { return file_.Commit(); }
+  // The lines written so far: the program's blocks.
+  long Lines() const { return lines_; }
 
   bool numbered = false;    // SEQOUT
   bool dollar = false;      // a Bendix mill
@@ -33,6 +35,7 @@ class NcOutput {
  private:
   std::string Numbered(const std::string& text);
   AtomicFile file_;
+  long lines_ = 0;
 };
 
 }  // namespace quill

@@ -104,6 +104,7 @@ PostResult TranslateClFile(Ui& ui, const std::string& clFile, const std::string&
   writer->Closing();
   ExpandMacro(ui, job.shutdown, out);
   result.ok = out.Commit();
+  result.blocks = out.Lines();
   if (!result.ok) ui.Warn("NC File write error [" + ncFile + "]");
   return result;
 }

@@ -22,6 +22,7 @@ struct PostJob {
 struct PostResult {
   bool ok = false;          // the NC file was written
   long records = 0;         // records read
+  long blocks = 0;          // lines of the NC file written
   double rotaryRadius = 0;  // as the last rotary radius record left it
 };
 

@@ -107,21 +107,33 @@ bool Reader::ReadPairs() {
   return true;
 }
 
-}  // namespace
-
-ProjectRead ReadProject(Job& job, const std::string& path) {
-  ProjectLineReader in(path);
+// The file's first line, the signature; Read when the rest of the file may follow.
+ProjectRead OpenProject(Ui& ui, ProjectLineReader& in) {
   if (!in.IsOpen()) {
-    job.ui.Warn("File Open error");
+    ui.Warn("File Open error");
     return ProjectRead::OpenFailed;
   }
-  BusyScope busy(job.ui);
   std::string line;
   in.Next(line);
   if (line != "$QUILLVER") {
-    job.ui.Warn("Not a Valid QUILLMARK File");
+    ui.Warn("Not a Valid QUILLMARK File");
     return ProjectRead::NotAProject;
   }
+  return ProjectRead::Read;
+}
+
+}  // namespace
+
+ProjectRead CheckProjectFile(Ui& ui, const std::string& path) {
+  ProjectLineReader in(path);
+  return OpenProject(ui, in);
+}
+
+ProjectRead ReadProject(Job& job, const std::string& path) {
+  ProjectLineReader in(path);
+  BusyScope busy(job.ui);
+  if (ProjectRead opened = OpenProject(job.ui, in); opened != ProjectRead::Read) return opened;
+  std::string line;
   in.Next(line);  // the format version: any version is read the same way
   bool complete = Reader(job, in).ReadPairs();
   TakeCharacterCount(job);

@@ -8,6 +8,7 @@
 namespace quill {
 
 class Job;
+class Ui;
 
 enum class ProjectRead {
   Read,         // the whole file was read (values that were not numbers were reported and counted as 0)
@@ -17,5 +18,9 @@ enum class ProjectRead {
 };
 
 ProjectRead ReadProject(Job& job, const std::string& path);
+
+// Whether the file opens and starts as a project, said as ReadProject says it ("File Open error", "Not a
+// Valid QUILLMARK File"); Read when it does.  Nothing is read into the job.
+ProjectRead CheckProjectFile(Ui& ui, const std::string& path);
 
 }  // namespace quill

@@ -37,7 +37,7 @@ struct Message {
   // The answer the box gives when Enter is pressed; the unattended run always takes it.
   Answer defaultAnswer = Answer::Ok;
   int helpContext = 0;  // 0: no help
-  std::string caption;  // empty: the application title
+  std::string caption;  // the desktop titles every box with the program's title whatever this says
 };
 
 // Colours of the text path window's console.

@@ -67,10 +67,10 @@ void DrawArtwork(Job& job, Trwindow& view, Canvas& canvas) {
   }
 }
 
-void DrawJob(Job& job, Trwindow& view, Canvas& canvas, bool slow, bool collectExtents) {
+void DrawJob(Job& job, Trwindow& view, Canvas& canvas, bool slow) {
   DrawTextPath(job, view, canvas);
   DrawArtwork(job, view, canvas);
-  DrawToolPath(job, view, canvas, slow, collectExtents);
+  DrawToolPath(job, view, canvas, slow, false);
 }
 
 }  // namespace quill

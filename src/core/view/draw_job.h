@@ -15,7 +15,7 @@ void DrawArtwork(Job& job, Trwindow& view, Canvas& canvas);
 // The tool path, when there is one and ShowToolPath is on.  slow: a pause every 10 records for the eye;
 // collectExtents: every tool position widens the view window and its Z the depth range.
 void DrawToolPath(Job& job, Trwindow& view, Canvas& canvas, bool slow, bool collectExtents);
-// All three, in that order.
-void DrawJob(Job& job, Trwindow& view, Canvas& canvas, bool slow, bool collectExtents);
+// All three, in that order; the view window stays as it is.
+void DrawJob(Job& job, Trwindow& view, Canvas& canvas, bool slow);
 
 }  // namespace quill

@@ -1,5 +1,6 @@
 // The tool path drawing loop: one cutter-location record at a time, with the simulation able to hold
 // it before any record, the cutter picture following the tool and the extents collected on the way.
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cmath>
@@ -42,6 +43,7 @@ class ToolPathDrawing {
 
  private:
   bool WaitForSimulation();
+  void Pace();
   void Draw(const ClRecord& r);
   void UsePen(bool rapid);
   void Collect(const ClRecord& r);
@@ -72,6 +74,21 @@ bool ToolPathDrawing::WaitForSimulation() {
     std::this_thread::sleep_for(kWaitPause);
   }
   return true;
+}
+
+// Play at the operator's pace: a pause after each move while the simulation window shows, the windows
+// kept alive and the pace read again as it runs.
+void ToolPathDrawing::Pace() {
+  const ViewState& v = job_.view;
+  auto start = std::chrono::steady_clock::now();
+  while (v.SimState == SimPlaying && v.SimMovesPerSecond > 0 && v.simPanel && v.simPanel->Visible() &&
+         !job_.ui.Unattended()) {
+    auto due = start + std::chrono::microseconds(1000000 / v.SimMovesPerSecond);
+    auto now = std::chrono::steady_clock::now();
+    if (now >= due) return;
+    job_.ui.Pump();
+    std::this_thread::sleep_for(std::min<std::chrono::steady_clock::duration>(due - now, kWaitPause));
+  }
 }
 
 void ToolPathDrawing::UsePen(bool rapid) {
@@ -163,6 +180,8 @@ void ToolPathDrawing::Run(ClReader& in) {
       SimulationPanel* panel = job_.view.simPanel;
       if (panel && panel->Visible()) panel->ShowPosition(r.X, r.Y, r.Z);
       if (animate) EraseCutter();
+      // Where the tool stands before its first move is not known: the path starts at that move's point.
+      if (!moved && r.code <= ClFeed) view_.MoveTo3(canvas_, r.X, r.Y, r.Z);
       Draw(r);
       if (collect_) Collect(r);
       x_ = r.X;
@@ -170,6 +189,7 @@ void ToolPathDrawing::Run(ClReader& in) {
       z_ = r.Z;
       moved = true;
       if (animate) ShowCutter();
+      Pace();
     }
     AfterRecord(r);
     if (n % kPumpEvery == 0) {

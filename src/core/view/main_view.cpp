@@ -77,9 +77,10 @@ void MainView::Redraw() {
     view_.SetPenWidth(canvas_, 1);
   }
   const JobFlags& f = job_.flags;
+  // Only Extents widens the window by the tool path: a redraw of a zoomed or panned view shows that view.
   if (f.TextPathGenerated || f.ArtworkPresent || f.ToolPathCreated) {
     job_.flags.DisplayIdle = false;
-    DrawJob(job_, view_, canvas_, false, true);
+    DrawJob(job_, view_, canvas_, false);
     job_.flags.DisplayIdle = true;
   }
 }
@@ -88,7 +89,7 @@ void MainView::Repaint(bool slow) {
   view_.Clear(canvas_);
   if (job_.prefs.ShowAxes) view_.Axes(canvas_, false);
   if (job_.prefs.ShowRuler) view_.Ruler(canvas_, false, 0, 0);
-  DrawJob(job_, view_, canvas_, slow, false);
+  DrawJob(job_, view_, canvas_, slow);
 }
 
 // The window changed: map it and draw the whole picture again.

@@ -25,6 +25,20 @@ void Grow(Box& b, double fraction) {
   b = {b.xmin - dx, b.ymin - dy, b.xmax + dx, b.ymax + dy};
 }
 
+// The 3D view draws the flat job in perspective: the window must hold the projected box.  A flat
+// rectangle's picture lies within its projected corners.
+Box Projected(const Trwindow& view, const Box& flat) {
+  Box seen;
+  for (double x : {flat.xmin, flat.xmax}) {
+    for (double y : {flat.ymin, flat.ymax}) {
+      double px = x, py = y;
+      view.Project(px, py, 0);
+      seen.Widen(px, py);
+    }
+  }
+  return seen;
+}
+
 }  // namespace
 
 void MainView::Extents() {
@@ -48,6 +62,7 @@ void MainView::Extents() {
     box.Widen(x, y);
     box.Widen(x + SettingNumber(s.RFXX), y + SettingNumber(s.RFYY));
   }
+  if (v.View3D && !box.Empty()) box = Projected(view_, box);
   v.ViewWindow = ToWindow(box);
   DrawToolPath(job_, view_, canvas_, false, true);
   ShowWindow(false);

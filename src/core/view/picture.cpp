@@ -20,7 +20,7 @@ void DrawPicture(Job& job, Canvas& canvas) {
   view.MapToCanvas(canvas);
   if (job.prefs.ShowAxes) view.Axes(canvas, false);
   if (job.prefs.ShowRuler) view.Ruler(canvas, false, 0, 0);
-  DrawJob(job, view, canvas, false, false);
+  DrawJob(job, view, canvas, false);
 }
 
 bool WriteMetafile(Job& job, const std::string& path, int width, int height) {

@@ -21,6 +21,8 @@ int Scaled(double factor, int pixels) {
 
 bool PrintSampleFontList(Ui& ui, Canvas& page, std::vector<std::string> names, const std::function<bool()>& newPage) {
   std::sort(names.begin(), names.end());
+  // Names are written on the paper as it is; a solid brush would fill each text cell behind them.
+  page.SetBrush(clWhite, BrushStyle::Clear);
   page.SetFont(kLabelFace, kSize, 0);
   int lineHeight = Scaled(1.2, page.TextHeight("Hg"));
   if (names.empty()) {

@@ -45,7 +45,7 @@ void WorkshopPaintBox::paintEvent(QPaintEvent*) {
 }
 
 void WorkshopPaintBox::resizeEvent(QResizeEvent*) {
-  canvas_.Resize(width(), height());
+  canvas_.Resize(width(), height(), devicePixelRatioF());
   session_.ShowWindow();
 }
 
@@ -54,8 +54,13 @@ void WorkshopPaintBox::DrawOver(const std::vector<tgEntity>& entities) {
   update();
 }
 
+QPoint WorkshopPaintBox::PixelOf(QMouseEvent* event) const {
+  QPointF at = event->position();
+  return {canvas_.ToPixel(at.x()), canvas_.ToPixel(at.y())};
+}
+
 bool WorkshopPaintBox::ToPicks(QMouseEvent* event, bool press) {
-  QPoint at = event->position().toPoint();
+  QPoint at = PixelOf(event);
   double x = 0, y = 0;
   session_.View().PixelToWorld(at.x(), at.y(), x, y);
   MouseButton button = ButtonOf(event->button());
@@ -67,7 +72,7 @@ bool WorkshopPaintBox::ToPicks(QMouseEvent* event, bool press) {
 
 void WorkshopPaintBox::mousePressEvent(QMouseEvent* event) {
   if (ToPicks(event, true)) return;
-  QPoint at = event->position().toPoint();
+  QPoint at = PixelOf(event);
   bool idle = session_.Tool() == WorkshopTool::Pick;
   SessionOutcome outcome =
       session_.Press(ButtonOf(event->button()), at.x(), at.y(), event->modifiers().testFlag(Qt::ShiftModifier));
@@ -76,7 +81,7 @@ void WorkshopPaintBox::mousePressEvent(QMouseEvent* event) {
 }
 
 void WorkshopPaintBox::mouseMoveEvent(QMouseEvent* event) {
-  QPoint at = event->position().toPoint();
+  QPoint at = PixelOf(event);
   session_.Move(at.x(), at.y());
   if (cursor_) cursor_(QString::fromStdString(session_.CursorText(at.x(), at.y())));
   update();
@@ -84,7 +89,7 @@ void WorkshopPaintBox::mouseMoveEvent(QMouseEvent* event) {
 
 void WorkshopPaintBox::mouseReleaseEvent(QMouseEvent* event) {
   if (ToPicks(event, false)) return;
-  QPoint at = event->position().toPoint();
+  QPoint at = PixelOf(event);
   Report(session_.Release(ButtonOf(event->button()), at.x(), at.y()));
 }
 

@@ -46,6 +46,8 @@ class WorkshopPaintBox : public QWidget {
   void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
+  // Where the mouse is, as a pixel of the picture (the screen's own pixels on a scaled screen).
+  QPoint PixelOf(QMouseEvent* event) const;
   void Report(const SessionOutcome& outcome);
   // Hands the event to a waiting pick; true when it took it.
   bool ToPicks(QMouseEvent* event, bool press);

@@ -40,7 +40,7 @@ QCursor CrossHairCursor() {
 PictureArea::PictureArea(Job& job, QWidget* parent)
     : QWidget(parent),
       job_(job),
-      canvas_(kInitialWidth, kInitialHeight, logicalDpiX()),
+      canvas_(kInitialWidth, kInitialHeight, logicalDpiX(), devicePixelRatioF()),
       view_(job, canvas_),
       showWhileDrawing_(new QTimer(this)) {
   setObjectName("QuillPicture");
@@ -83,28 +83,39 @@ void PictureArea::RedrawNow() {
   Run([](MainView& v) { v.Paint(); });
 }
 
+// The image's pixels onto the widget's area: one to one on the screen, whatever its scale.
 void PictureArea::paintEvent(QPaintEvent*) {
+  if (devicePixelRatioF() != canvas_.Ratio() && !closing_) return Relayout();
+  const QImage& image = canvas_.Present();
   QPainter p(this);
-  p.drawImage(0, 0, canvas_.Present());
+  p.drawImage(QRectF(0, 0, image.width() / canvas_.Ratio(), image.height() / canvas_.Ratio()), image);
 }
 
 void PictureArea::resizeEvent(QResizeEvent*) {
-  if (closing_) return;
-  canvas_.Resize(width(), height());
+  if (!closing_) Relayout();
+}
+
+void PictureArea::Relayout() {
+  canvas_.Resize(width(), height(), devicePixelRatioF());
   view_.Resize();
   emit ScrollBarsReset();
   RequestRedraw();
 }
 
+QPoint PictureArea::Pixel(QMouseEvent* event) const {
+  QPointF at = event->position();
+  return {canvas_.ToPixel(at.x()), canvas_.ToPixel(at.y())};
+}
+
 void PictureArea::mousePressEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton || !job_.view.ZoomArmed) return;
-  QPoint at = event->position().toPoint();
+  QPoint at = Pixel(event);
   view_.ZoomPress(at.x(), at.y());
   update();
 }
 
 void PictureArea::mouseMoveEvent(QMouseEvent* event) {
-  QPoint at = event->position().toPoint();
+  QPoint at = Pixel(event);
   emit CoordinatesChanged(QString::fromStdString(view_.CoordinateText(at.x(), at.y())));
   if (!job_.view.ZoomDragging) return;
   view_.ZoomMove(at.x(), at.y());

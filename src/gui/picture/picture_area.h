@@ -32,8 +32,10 @@ class PictureArea : public QWidget {
   void RequestRedraw();
   // While the main window closes, a change of size no longer lays out the picture.
   void SetClosing() { closing_ = true; }
-  // The image as last shown.
+  // The image as last shown, in the screen's pixels.
   const QImage& Image() { return canvas_.Present(); }
+  // The screen's pixels per widget unit the image was made for.
+  double Ratio() const { return canvas_.Ratio(); }
 
  signals:
   // "X<x>,Y<y>" of the point under the mouse.
@@ -50,6 +52,10 @@ class PictureArea : public QWidget {
 
  private:
   void RedrawNow();
+  // The image follows the widget's size and its screen's pixel density.
+  void Relayout();
+  // A mouse position as a pixel of the image.
+  QPoint Pixel(QMouseEvent* event) const;
 
   Job& job_;
   ScreenCanvas canvas_;

@@ -1,25 +1,36 @@
 #include "picture/picture_area_canvas.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "qtcanvas/qt_canvas.h"
 
 namespace quill {
 
-ScreenCanvas::ScreenCanvas(int width, int height, int dpi) : dpi_(dpi) {
-  Resize(width, height);
+ScreenCanvas::ScreenCanvas(int width, int height, int dpi, double ratio) : dpi_(dpi) {
+  Resize(width, height, ratio);
 }
 
 ScreenCanvas::~ScreenCanvas() = default;
 
-void ScreenCanvas::Resize(int width, int height) {
+void ScreenCanvas::Resize(int width, int height, double ratio) {
   canvas_.reset();
-  image_ = QImage(width < 1 ? 1 : width, height < 1 ? 1 : height, QImage::Format_RGB32);
+  ratio_ = ratio > 0 ? ratio : 1;
+  // The image is drawn on in its own pixels: it carries no ratio of its own, the widget scales nothing.
+  image_ = QImage(std::max(1, ToPixel(width)), std::max(1, ToPixel(height)), QImage::Format_RGB32);
   image_.fill(Qt::white);
   Begin();
 }
 
-// A painter on the image with the state the view last set.
+int ScreenCanvas::ToPixel(double widgetUnits) const {
+  return static_cast<int>(std::lround(widgetUnits * ratio_));
+}
+
+// A painter on the image with the state the view last set.  Sizes given in points keep their size on
+// the screen: the image's resolution is the widget's times the ratio.
 void ScreenCanvas::Begin() {
-  canvas_ = std::make_unique<QtCanvas>(image_, dpi_, true);
+  canvas_ = std::make_unique<QtCanvas>(image_, ToPixel(dpi_), true);
+  canvas_->SetSmooth(true);
   SetTarget(canvas_.get());
   canvas_->SetPen(pen_.color, pen_.width, pen_.style);
   canvas_->SetPenMode(mode_);

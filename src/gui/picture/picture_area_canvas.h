@@ -1,6 +1,8 @@
 // The picture area's surface: a pixel image the view draws on (XOR rubber bands and cutter pictures
-// need pixels to act on) and the widget copies to the screen.  The image is rebuilt when the area
-// changes size; the pens, brush, font and clip in force carry over, so a drawing under way goes on.
+// need pixels to act on) and the widget copies to the screen.  The image has the screen's own pixels
+// (an area of 800 by 600 at a scale of 1.5 is an image of 1200 by 900) and its lines are smoothed.  It
+// is rebuilt when the area changes size or screen; the pens, brush, font and clip in force carry over,
+// so a drawing under way goes on.
 #pragma once
 
 #include <QImage>
@@ -15,11 +17,16 @@ class QtCanvas;
 
 class ScreenCanvas : public ForwardingCanvas {
  public:
-  ScreenCanvas(int width, int height, int dpi);
+  // width, height: the area in the widget's units; dpi: the widget's logical resolution; ratio: the
+  // screen's pixels per widget unit.
+  ScreenCanvas(int width, int height, int dpi, double ratio = 1);
   ~ScreenCanvas() override;
 
-  // A new size: a new image, cleared to white.
-  void Resize(int width, int height);
+  // A new size or screen: a new image, cleared to white.
+  void Resize(int width, int height, double ratio);
+  double Ratio() const { return ratio_; }
+  // A point of the widget as a pixel of the image.
+  int ToPixel(double widgetUnits) const;
   // The image with everything drawn so far on it.
   const QImage& Present();
 
@@ -47,6 +54,7 @@ class ScreenCanvas : public ForwardingCanvas {
   void Begin();
 
   int dpi_;
+  double ratio_ = 1;
   QImage image_;
   std::unique_ptr<QtCanvas> canvas_;
   PenState pen_;

@@ -1,6 +1,7 @@
 // "Simulate": the tool path drawn move by move.  The window only sets the simulation state that the
 // picture's tool path drawing reads before each record; Rewind starts that drawing, which then waits
-// for Play, Step [Space] or Next Rapid while the window stays usable.
+// for Play, Step [Space] or Next Rapid while the window stays usable.  "Speed" sets how many moves
+// Play draws a second, up to full speed.
 #pragma once
 
 #include <QDialog>
@@ -10,6 +11,7 @@
 class QLabel;
 class QLayout;
 class QPushButton;
+class QSlider;
 
 namespace quill {
 
@@ -27,6 +29,8 @@ class SimulateForm : public QDialog, public SimulationPanel {
   int Run();
   QPushButton& Button(const QString& hint) const;
   QString Position(int axis) const;
+  QSlider& Speed() const { return *speed_; }
+  QString SpeedText() const;
 
   void Rewind();
   void SetState(SimulationState state);
@@ -41,11 +45,16 @@ class SimulateForm : public QDialog, public SimulationPanel {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  QPushButton* AddButton(QLayout* row, const char* caption, const char* hint);
+  // A button showing data/icons/<icon>.svg with the hint.
+  QPushButton* AddButton(QLayout* row, const char* icon, const char* hint);
+  QLayout* SpeedRow();
+  void SpeedChosen(int step);
 
   DesktopContext& context_;
   PictureArea& picture_;
   QLabel* position_[3];
+  QSlider* speed_ = nullptr;
+  QLabel* speedText_ = nullptr;
 };
 
 }  // namespace quill

@@ -14,6 +14,7 @@
 #include "shell/expr_field.h"
 #include "shell/help_window.h"
 #include "shell/main_window_classes.h"
+#include "shell/program_icons.h"
 #include "shell/window_directory.h"
 #include "view/eye_rotation.h"
 
@@ -91,14 +92,16 @@ QWidget* View3DSetupDlg::RotationControl() {
   control->setToolTip("View Rotation, Press Center for Default");
   auto* grid = new QGridLayout(control);
   struct Arrow {
-    Qt::ArrowType arrow;
+    const char* icon;
     EyeTurn turn;
     int row, column;
   };
-  for (Arrow a : {Arrow{Qt::UpArrow, EyeTurn::Up, 0, 1}, Arrow{Qt::DownArrow, EyeTurn::Down, 2, 1},
-                  Arrow{Qt::LeftArrow, EyeTurn::Left, 1, 0}, Arrow{Qt::RightArrow, EyeTurn::Right, 1, 2}}) {
+  for (Arrow a : {Arrow{"arrow-up", EyeTurn::Up, 0, 1}, Arrow{"arrow-down", EyeTurn::Down, 2, 1},
+                  Arrow{"arrow-left", EyeTurn::Left, 1, 0}, Arrow{"arrow-right", EyeTurn::Right, 1, 2}}) {
     auto* b = new QToolButton(control);
-    b->setArrowType(a.arrow);
+    b->setObjectName(a.icon);
+    b->setIcon(ProgramIcon(a.icon));
+    b->setIconSize(QSize(ButtonIconSize, ButtonIconSize));
     b->setAutoRepeat(true);
     b->setToolTip("View Rotation, Press Center for Default");
     connect(b, &QToolButton::clicked, this, [this, turn = a.turn] { Turn(turn); });
@@ -106,7 +109,8 @@ QWidget* View3DSetupDlg::RotationControl() {
   }
   auto* centre = new QToolButton(control);
   centre->setObjectName("Centre");
-  centre->setText("o");
+  centre->setIcon(ProgramIcon("centre"));
+  centre->setIconSize(QSize(ButtonIconSize, ButtonIconSize));
   centre->setToolTip("View Rotation, Press Center for Default");
   connect(centre, &QToolButton::clicked, this, &View3DSetupDlg::Default);
   grid->addWidget(centre, 1, 1);

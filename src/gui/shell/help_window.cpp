@@ -79,6 +79,7 @@ HelpWindow::HelpWindow(const std::string& helpDir, QWidget* parent) : QWidget(pa
 }
 
 void HelpWindow::Present() {
+  PlaceOverPicture(this, parentWidget() ? parentWidget() : QApplication::activeWindow());
   show();
   raise();
   activateWindow();

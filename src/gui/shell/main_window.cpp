@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QMenuBar>
+#include <QStatusBar>
 
 #include "app/startup.h"
 #include "job/job.h"
@@ -11,6 +12,7 @@
 #include "picture/printing.h"
 #include "project/project_commands.h"
 #include "project/recent_projects.h"
+#include "shell/latin1.h"
 #include "shell/main_window_classes.h"
 #include "shell/qt_ui.h"
 #include "shell/window_directory.h"
@@ -32,9 +34,17 @@ TMainform::TMainform(DesktopContext& context, QWidget* parent)
   RefreshRecentMenu();
   ShowSolidModel(job_.prefs.SolidView);
   resize(1024, 768);
+  // The program's general notes (a name skipped at start-up, where the NC code went) stay in the
+  // status bar until the next one.
+  statusBar()->setObjectName("StatusBar");
+  context_.ui.RouteStatus(
+      StatusChannel::General, [this](const std::string& text, ConsoleColor, bool) { statusBar()->showMessage(Latin1(text)); },
+      [this] { statusBar()->clearMessage(); });
 }
 
-TMainform::~TMainform() = default;
+TMainform::~TMainform() {
+  context_.ui.Unroute(StatusChannel::General);
+}
 
 PictureArea& TMainform::Picture() {
   return frame_->Picture();

@@ -10,6 +10,7 @@
 #include "shell/help_window.h"
 #include "shell/main_window.h"
 #include "shell/main_window_classes.h"
+#include "shell/program_icons.h"
 #include "shell/window_directory.h"
 
 namespace quill {
@@ -123,32 +124,36 @@ void TMainform::BuildButtonBar() {
     const char* caption;
     const char* hint;
     const char* command;  // the menu item the button runs
+    const char* icon;     // data/icons/<icon>.svg, shown by the menu item too
   };
   static constexpr ButtonSpec kButtons[] = {
-      {"New", "New Project File", "New Project"},
-      {"Open", "Open Project File", "Open Project ..."},
-      {"Save", "Save Project File", "Save Project ..."},
-      {"Print", "Print Current Picture", "Print"},
-      {"Copy", "Copy Picture to Clipboard", "Copy"},
-      {"Settings", "Quillmark Settings", "Settings"},
-      {"Text", "Edit Text To Engrave", "Text"},
-      {"Go", "Generate Engraving", "Generate"},
-      {"NC", "Generate NC-Code", "Generate NC-Code"},
-      {"Art", "Art Workshop", "Art Workshop"},
-      {"Scan", "Scan / Trace / Convert", "Scan / Trace / Convert"},
-      {"Zoom", "Zoom In", "Zoom"},
-      {"Previous", "Previous View", "Previous"},
-      {"Extents", "View Extents", "Extents"},
-      {"Help", "Show Help", "Contents"},
-      {"Exit", "Exit From QUILLMARK", "Exit"},
+      {"New", "New Project File", "New Project", "new"},
+      {"Open", "Open Project File", "Open Project ...", "open"},
+      {"Save", "Save Project File", "Save Project ...", "save"},
+      {"Print", "Print Current Picture", "Print", "print"},
+      {"Copy", "Copy Picture to Clipboard", "Copy", "copy"},
+      {"Settings", "Quillmark Settings", "Settings", "settings"},
+      {"Text", "Edit Text To Engrave", "Text", "text"},
+      {"Go", "Generate Engraving", "Generate", "generate"},
+      {"NC", "Generate NC-Code", "Generate NC-Code", "nc-code"},
+      {"Art", "Art Workshop", "Art Workshop", "art-workshop"},
+      {"Scan", "Scan / Trace / Convert", "Scan / Trace / Convert", "scan"},
+      {"Zoom", "Zoom In", "Zoom", "zoom-in"},
+      {"Previous", "Previous View", "Previous", "previous"},
+      {"Extents", "View Extents", "Extents", "extents"},
+      {"Help", "Show Help", "Contents", "help"},
+      {"Exit", "Exit From QUILLMARK", "Exit", "exit"},
   };
   QToolBar* bar = addToolBar("Buttons");
   bar->setObjectName("ButtonBar");
   bar->setMovable(false);
-  bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+  bar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+  bar->setIconSize(QSize(ButtonIconSize, ButtonIconSize));
   for (const ButtonSpec& b : kButtons) {
     QAction* command = MenuItem(b.command);
-    QAction* a = bar->addAction(b.caption);
+    QIcon icon = ProgramIcon(b.icon);
+    command->setIcon(icon);
+    QAction* a = bar->addAction(icon, b.caption);
     a->setToolTip(b.hint);
     a->setProperty("button", true);
     connect(a, &QAction::triggered, command, &QAction::trigger);

@@ -40,10 +40,23 @@ void QtUi::RouteStatus(StatusChannel channel, StatusSink sink, ClearSink clear) 
 
 void QtUi::RouteCounter(StatusChannel channel, CounterSink sink) { counters_[channel] = std::move(sink); }
 
+void QtUi::Unroute(StatusChannel channel) {
+  status_.erase(channel);
+  clear_.erase(channel);
+}
+
+// The box belongs to the window the operator works in, which is active again when the box goes (a
+// field's warning returns to its dialog, not to the main window behind it).
+QWidget* QtUi::Owner() const {
+  QWidget* active = QApplication::activeWindow();
+  return active ? active : parent_;
+}
+
 Answer QtUi::Show(const Message& msg) {
   QApplication::setOverrideCursor(Qt::ArrowCursor);
-  QMessageBox box(IconOf(msg.kind), QString::fromStdString(msg.caption.empty() ? ProgramTitle : msg.caption),
-                  QString::fromLatin1(msg.text.c_str()), QMessageBox::NoButton, parent_);
+  // One title for all of the program's boxes: the operator always sees whose question it is.
+  QMessageBox box(IconOf(msg.kind), ProgramTitle, QString::fromLatin1(msg.text.c_str()), QMessageBox::NoButton,
+                  Owner());
   for (const auto& b : kButtons) {
     if (!(msg.buttons & b.bit)) continue;
     QPushButton* button = box.addButton(b.button);
@@ -66,7 +79,7 @@ Answer QtUi::Show(const Message& msg) {
 
 bool QtUi::Input(const std::string& caption, const std::string& prompt, std::string& value) {
   bool ok = false;
-  QString typed = QInputDialog::getText(parent_, QString::fromLatin1(caption.c_str()),
+  QString typed = QInputDialog::getText(Owner(), QString::fromLatin1(caption.c_str()),
                                         QString::fromLatin1(prompt.c_str()), QLineEdit::Normal,
                                         QString::fromLatin1(value.c_str()), &ok);
   if (ok) value = typed.toLatin1().toStdString();

@@ -14,7 +14,7 @@ class QWidget;
 
 namespace quill {
 
-// The application title: the caption of every message box that names none of its own.
+// The application title: the caption of every message box of the program.
 inline constexpr const char* ProgramTitle = "QUILLMARK-PRO-2008";
 
 class QtUi : public Ui {
@@ -24,12 +24,15 @@ class QtUi : public Ui {
   using CounterSink = std::function<void(long value)>;
   using HelpOpener = std::function<void(int context)>;
 
-  // parent: the window message boxes are centred on (the main window once it exists).
+  // parent: the window message boxes are centred on when no window of the program is active (the
+  // main window once it exists); otherwise they belong to the active window.
   void SetParent(QWidget* parent) { parent_ = parent; }
   QWidget* Parent() const { return parent_; }
   // A window that shows a channel registers itself; a later registration replaces an earlier one.
   void RouteStatus(StatusChannel channel, StatusSink sink, ClearSink clear = {});
   void RouteCounter(StatusChannel channel, CounterSink sink);
+  // The window that showed the channel goes: its lines are no longer shown.
+  void Unroute(StatusChannel channel);
   // What the Help button of a message box opens.
   void SetHelpOpener(HelpOpener opener) { help_ = std::move(opener); }
 
@@ -47,6 +50,8 @@ class QtUi : public Ui {
   bool Unattended() const override { return false; }
 
  private:
+  QWidget* Owner() const;
+
   QWidget* parent_ = nullptr;
   std::map<StatusChannel, StatusSink> status_;
   std::map<StatusChannel, ClearSink> clear_;

@@ -37,9 +37,15 @@ class WindowDirectory {
 };
 
 // Openers for the two ways a window shows: a modal dialog runs to its end; a modeless window comes to
-// the front (at its normal size when asked, so a minimised editor comes back).
+// the front (at its normal size when asked, so a minimised editor comes back).  Both place the window
+// over the picture the first time (PlaceOverPicture).
 WindowDirectory::Opener Modal(QDialog* dialog);
 WindowDirectory::Opener Modeless(QWidget* window, bool normalSize = false);
+
+// The first showing puts a window over the middle of the main window's picture (parent is any window
+// of the main window's), below the menus and the button bar when it fits there and always on the
+// screen; later showings leave it where the operator put it.
+void PlaceOverPicture(QWidget* window, QWidget* parent);
 
 // Everything the windows share: the job, the Qt Ui, the directory itself.
 struct DesktopContext {

@@ -41,6 +41,7 @@ TZDepthCalc::TZDepthCalc(Ui& ui, QWidget* parent) : QDialog(parent), ui_(ui) {
 
   connect(calculate_, &QPushButton::clicked, this, &TZDepthCalc::CalculateDepth);
   connect(ok_, &QPushButton::clicked, this, &TZDepthCalc::accept);
+  MarkLeavesWithoutApplying(cancel);
   connect(cancel, &QPushButton::clicked, this, &TZDepthCalc::reject);
   connect(help, &QPushButton::clicked, this, [this] {
     if (help_) help_("_Z__Depth_Calculator");

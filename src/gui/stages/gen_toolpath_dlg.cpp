@@ -127,6 +127,7 @@ void TGenTpathDlg::BuildLayout() {
   auto* cancel = new QPushButton("Cancel", this);
   auto* help = new QPushButton("&Help", this);
   ok->setDefault(true);
+  MarkLeavesWithoutApplying(cancel);
   connect(ok, &QPushButton::clicked, this, &TGenTpathDlg::accept);
   connect(cancel, &QPushButton::clicked, this, &TGenTpathDlg::reject);
   connect(help, &QPushButton::clicked, this, [this] {
@@ -221,6 +222,7 @@ void TGenTpathDlg::OpenCalculator() {
 }
 
 void TGenTpathDlg::accept() {
+  if (!FieldsReady(this)) return;
   ApplyToolPathOk(job_.settings);
   fields_["TLCR"]->Reload();
   // A run that was refused keeps the dialog open, so the operator can put the fields right.

@@ -184,7 +184,7 @@ void TMacroInsert::EditNameClick() {
 
 void TMacroInsert::DeleteClick() {
   if (list_->currentRow() < 0) return;
-  Message question{"Delete Current Macro ?", MsgKind::Confirmation, BtnYesNo, Answer::No, 0, "VELTRAPORT"};
+  Message question{"Delete Current Macro ?", MsgKind::Confirmation, BtnYesNo, Answer::No, 0, {}};
   if (job_.ui.Show(question) == Answer::No) return;
   std::string name = Latin1(list_->currentItem()->text());
   if (!WritePostsFile(job_, [&](ProfileFile& posts) { return DeleteMacro(posts, Machine(), name); })) return;

@@ -1,3 +1,4 @@
+#include "shell/program_icons.h"
 #include "stages/nc_editor.h"
 
 #include <QApplication>
@@ -103,14 +104,22 @@ void TNCEditor::BuildMenus() {
 
 void TNCEditor::BuildToolBar() {
   QToolBar* bar = addToolBar("Commands");
-  const std::pair<const char*, const char*> buttons[] = {
-      {"New", "New File"},        {"Open", "Open File"}, {"Save", "Save File"}, {"Print", "Print"}, {"Exit", "Exit"},
-      {"Undo", "Undo Last Edit"}, {"Cut", "Cut"},        {"Copy", "Copy"},      {"Paste", "Paste"}};
-  for (const auto& [name, hint] : buttons) {
-    QAction* a = actions_.at(name);
+  bar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+  bar->setIconSize(QSize(ButtonIconSize, ButtonIconSize));
+  struct Button {
+    const char* name;
+    const char* hint;
+    const char* icon;
+  };
+  const Button buttons[] = {{"New", "New File", "new"},      {"Open", "Open File", "open"},   {"Save", "Save File", "save"},
+                            {"Print", "Print", "print"},      {"Exit", "Exit", "exit"},        {"Undo", "Undo Last Edit", "undo"},
+                            {"Cut", "Cut", "cut"},            {"Copy", "Copy", "copy"},        {"Paste", "Paste", "paste"}};
+  for (const Button& b : buttons) {
+    QAction* a = actions_.at(b.name);
+    a->setIcon(ProgramIcon(b.icon));
     bar->addAction(a);
-    // The buttons show the command's word; the hint says it in full.
-    bar->widgetForAction(a)->setToolTip(hint);
+    // The buttons show the command's picture; the hint says it in full.
+    bar->widgetForAction(a)->setToolTip(b.hint);
   }
 }
 

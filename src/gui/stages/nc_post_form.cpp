@@ -49,11 +49,12 @@ TNCPOSTForm::TNCPOSTForm(Job& job, QWidget* parent) : QDialog(parent), job_(job)
   layout->addLayout(buttons);
 
   generator_.Load();
-  minrad_->SetText(generator_.minArcRadius);
-  ctol_->SetText(generator_.chordTolerance);
+  minrad_->Bind(&generator_.minArcRadius);
+  ctol_->Bind(&generator_.chordTolerance);
   SetNcFileName(generator_.NcFileName());
 
   connect(start_, &QPushButton::clicked, this, &TNCPOSTForm::StartClick);
+  MarkLeavesWithoutApplying(cancel);
   connect(cancel, &QPushButton::clicked, this, &TNCPOSTForm::hide);
   connect(help, &QPushButton::clicked, this, [this] {
     if (help_) help_("NC_Code_Generator");
@@ -69,8 +70,7 @@ TNCPOSTForm::TNCPOSTForm(Job& job, QWidget* parent) : QDialog(parent), job_(job)
   connect(mb2_, &QComboBox::currentTextChanged, this, [this](const QString& name) {
     if (!filling_) generator_.shutdownMacro = Latin1(name);
   });
-  connect(minrad_, &QLineEdit::textChanged, this, [this] { generator_.minArcRadius = minrad_->Text(); });
-  connect(ctol_, &QLineEdit::textChanged, this, [this] { generator_.chordTolerance = ctol_->Text(); });
+
 }
 
 void TNCPOSTForm::SetNcFileName(const std::string& name) {
@@ -118,14 +118,18 @@ void TNCPOSTForm::showEvent(QShowEvent* event) {
 }
 
 void TNCPOSTForm::StartClick() {
-  if (running_) return;
+  if (running_ || !FieldsReady(this)) return;
   running_ = true;
   start_->setEnabled(false);
   output_->setText(Latin1(generator_.NcFileName()));
   bool written = generator_.Start();
   start_->setEnabled(true);
   running_ = false;
-  if (written) hide();
+  if (!written) return;
+  written_ = generator_.NcFileName();
+  job_.ui.Status(StatusChannel::General,
+                 "NC code written to " + written_ + ": " + std::to_string(generator_.Blocks()) + " blocks");
+  hide();
 }
 
 }  // namespace quill

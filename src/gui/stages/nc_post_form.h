@@ -3,6 +3,8 @@
 #pragma once
 
 #include <QDialog>
+#include <string>
+#include <utility>
 
 #include "nc/nc_generator.h"
 #include "shell/help_contexts.h"
@@ -29,6 +31,8 @@ class TNCPOSTForm : public QDialog, public NcFileNameLink {
   void SetNcFileName(const std::string& name) override;
   // The "Processing Line: " counter.
   void ShowCounter(long value);
+  // The file the last Start wrote, handed out once (Edit NC-Code File opens it); empty when none.
+  std::string TakeWrittenFile() { return std::exchange(written_, {}); }
 
   NcGenerator& Generator() { return generator_; }
   QComboBox* MachineBox() const { return mname_; }
@@ -41,7 +45,8 @@ class TNCPOSTForm : public QDialog, public NcFileNameLink {
   QPushButton* StartButton() const { return start_; }
 
  public slots:
-  // Start: writes the NC file; the window hides when it was written.  Refused while a run goes on.
+  // Start: writes the NC file; the window hides when it was written and the status line says where
+  // the code went and how many blocks it has.  Refused while a run goes on.
   void StartClick();
 
  protected:
@@ -63,6 +68,7 @@ class TNCPOSTForm : public QDialog, public NcFileNameLink {
   ExprField* ctol_;
   QLabel* counter_;
   QPushButton* start_;
+  std::string written_;
   bool filling_ = false;
   bool running_ = false;
 };

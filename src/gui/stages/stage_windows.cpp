@@ -60,7 +60,13 @@ void RegisterStageWindows(DesktopContext& context, QWidget* mainWindow) {
   windows.Register("TNCPOSTForm", Modeless(nc));
   windows.Register("TPostSetForm", Modal(setup));
   windows.Register("TMacroInsert", Modal(macros));
-  windows.Register("TNCEditor", Modeless(editor));
+  // Edit NC-Code File opens the code Start has just written, once.
+  windows.Register("TNCEditor", [editor, nc, show = Modeless(editor)](QWidget* parent) {
+    int shown = show(parent);
+    std::string written = nc->TakeWrittenFile();
+    if (!written.empty() && editor->ConfirmDiscard()) editor->LoadFile(written);
+    return shown;
+  });
   windows.Register("TRESEQDlg", Modal(editor->ResequenceDialog()));
   windows.Register("TSolidModel", [&job](QWidget*) {
     return RunSolidModel(job) ? static_cast<int>(QDialog::Accepted) : static_cast<int>(QDialog::Rejected);

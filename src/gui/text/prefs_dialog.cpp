@@ -38,6 +38,7 @@ void TPrefsDlg::showEvent(QShowEvent* event) {
 }
 
 void TPrefsDlg::accept() {
+  if (!FieldsReady(this)) return;
   PreferencesFields f;
   f.tapeDir = tapeDir_->text().toStdString();
   f.defaultExt = extension_->text().toLatin1().toStdString();

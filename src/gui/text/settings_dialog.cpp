@@ -52,6 +52,7 @@ void TSettingsDlg::changeEvent(QEvent* event) {
 }
 
 void TSettingsDlg::accept() {
+  if (!FieldsReady(this)) return;
   pointTable_->CommitEdit();
   charTable_->CommitEdit();
   ConfirmSettings(job_);

@@ -80,6 +80,7 @@ class TSettingsDlg : public QDialog {
   QPushButton* ownFontButton_ = nullptr;
   QLabel* ownFontName_ = nullptr;
   QComboBox* faces_ = nullptr;
+  QLabel* faceNote_ = nullptr;
   QLabel* sample_ = nullptr;
   QGroupBox* trueTypeOptions_ = nullptr;
   QWidget* specWide_ = nullptr;

@@ -5,7 +5,6 @@
 #include <QFocusEvent>
 #include <QFormLayout>
 #include <QGroupBox>
-#include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -75,12 +74,6 @@ void TSettingsDlg::LeavePointCount() {
 void TSettingsDlg::RefreshCurves() {
   ApplyPointCount(job_.settings);
   points_->Refresh();
-  // The two value columns share the width beside the point numbers.
-  int valueWidth = (pointTable_->viewport()->width() - pointTable_->columnWidth(0)) / 2 - 10;
-  if (valueWidth > 20) {
-    pointTable_->setColumnWidth(1, valueWidth);
-    pointTable_->setColumnWidth(2, valueWidth);
-  }
 }
 
 QWidget* TSettingsDlg::BuildSpacingPage() {

@@ -14,6 +14,7 @@
 #include "job/settings_rules.h"
 #include "project/engraving_font_choice.h"
 #include "shell/expr_field.h"
+#include "shell/latin1.h"
 #include "text/settings_dialog.h"
 
 namespace quill {
@@ -55,15 +56,19 @@ QWidget* TSettingsDlg::BuildFaceChooser() {
   auto* layout = new QVBoxLayout(box);
   faces_ = new QComboBox;
   faces_->setObjectName("FONTNAME");
+  faceNote_ = new QLabel;
+  faceNote_->setObjectName("FaceInUse");
+  faceNote_->setWordWrap(true);
   FillFaces();
   connect(faces_, &QComboBox::activated, this, [this](int i) {
-    job_.settings.FONTNAME = faces_->itemText(i).toLatin1().toStdString();
+    job_.settings.FONTNAME = Latin1(faces_->itemData(i).toString());
     RefreshFont();
   });
   sample_ = new QLabel;
   sample_->setObjectName("sample");
   sample_->setMinimumHeight(48);
   layout->addWidget(faces_);
+  layout->addWidget(faceNote_);
   layout->addWidget(sample_);
 
   trueTypeOptions_ = new QGroupBox("Truetype Font Options");
@@ -81,15 +86,27 @@ QWidget* TSettingsDlg::BuildFaceChooser() {
   return box;
 }
 
-// The installed faces; a face the project names that this computer lacks stays on the list, so the
-// setting is kept as it is.
+// The installed families.  A family the project names that this computer lacks stays chosen at the
+// top of the list, so the setting is kept as it is, and the note under the list says which installed
+// family the outlines and the preview take in its place.
 void TSettingsDlg::FillFaces() {
-  QString current = QString::fromLatin1(job_.settings.FONTNAME.c_str());
+  constexpr int kStandIn = Qt::UserRole + 1;
+  QString current = Latin1(job_.settings.FONTNAME);
   if (faces_->count() == 0) {
-    for (const std::string& family : InstalledFontFamilies()) faces_->addItem(QString::fromStdString(family));
+    for (const std::string& family : InstalledFontFamilies()) {
+      faces_->addItem(QString::fromStdString(family), QString::fromStdString(family));
+    }
   }
-  if (faces_->findText(current) < 0) faces_->insertItem(0, current);
-  faces_->setCurrentIndex(faces_->findText(current));
+  if (faces_->count() > 0 && faces_->itemData(0, kStandIn).toBool()) faces_->removeItem(0);
+  bool installed = faces_->findData(current) >= 0;
+  if (!installed) {
+    faces_->insertItem(0, current + " (not installed)", current);
+    faces_->setItemData(0, true, kStandIn);
+  }
+  faces_->setCurrentIndex(faces_->findData(current));
+  std::string inUse = installed ? std::string() : FamilyInUse(job_.settings.FONTNAME);
+  faceNote_->setText(installed ? QString() : current + " is not installed: " + Latin1(inUse) + " is used");
+  faceNote_->setVisible(!installed);
 }
 
 void TSettingsDlg::RefreshFont() {

@@ -93,7 +93,14 @@ QWidget* TableNumberDelegate::createEditor(QWidget* parent, const QStyleOptionVi
 SettingsTable::SettingsTable(QWidget* parent) : QTableView(parent) {
   setItemDelegate(new TableNumberDelegate(this));
   verticalHeader()->hide();
-  horizontalHeader()->setStretchLastSection(true);
+}
+
+// The two value columns share the width beside the first, whatever size the table has when it shows.
+void SettingsTable::setModel(QAbstractItemModel* model) {
+  QTableView::setModel(model);
+  horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+  horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+  horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
 }
 
 void SettingsTable::CommitEdit() {

@@ -80,6 +80,7 @@ class SettingsTable : public QTableView {
 
  public:
   explicit SettingsTable(QWidget* parent = nullptr);
+  void setModel(QAbstractItemModel* model) override;
   // Ends an edit in progress and keeps the value typed so far.
   void CommitEdit();
 };

@@ -76,6 +76,7 @@ double TTextEffectsDlg::Value(ExprField* field) const {
 }
 
 void TTextEffectsDlg::accept() {
+  if (!FieldsReady(this)) return;
   static constexpr TextEffect kEffects[] = {TextEffect::Slope, TextEffect::PeakValley, TextEffect::DropCaps};
   TextEffect effect = kEffects[pages_->currentIndex()];
   std::array<ExprField*, 2> fields = effect == TextEffect::Slope        ? std::array{slopeStart_, slopeEnd_}

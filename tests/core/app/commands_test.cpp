@@ -165,5 +165,22 @@ TEST_F(CommandsTest, RecentProjectsOpenWithoutReorderingAndOpenPutsFirst) {
   EXPECT_EQ(job.prefs.RecentProjects, (std::array<std::string, 4>{b, a, "", ""}));
 }
 
+// A recent entry or a file that is no project (any longer) is reported and leaves the job as it is.
+TEST_F(CommandsTest, AFileThatIsNoProjectNeverBecomesTheProject) {
+  std::string a = home.File("A.QLM"), gone = home.File("GONE.QLM"), text = home.File("notes.txt");
+  WriteFile(a, "$QUILLVER\r\n7.0100\r\n$BEGINTEXT\r\nALPHA\r\n");
+  WriteFile(text, "notes\r\n");
+  ASSERT_TRUE(OpenProjectFile(job, a));
+  job.prefs.RecentProjects = {gone, text, a, ""};
+  EXPECT_FALSE(OpenRecentProject(job, 0));
+  EXPECT_FALSE(OpenRecentProject(job, 1));
+  EXPECT_FALSE(OpenProjectFile(job, text));
+  EXPECT_EQ(ui.Texts(), (std::vector<std::string>{"File Open error", "Not a Valid QUILLMARK File",
+                                                  "Not a Valid QUILLMARK File"}));
+  EXPECT_EQ(job.paths.ProjectFile, a);
+  EXPECT_EQ(job.text, std::vector<std::string>{"ALPHA"});
+  EXPECT_EQ(job.prefs.RecentProjects, (std::array<std::string, 4>{gone, text, a, ""}));
+}
+
 }  // namespace
 }  // namespace quill

@@ -89,7 +89,8 @@ TEST_F(StartupTest, CommandLineLastProjectWinsAndTheSwitchGoesAnywhere) {
                            files.File("notes.txt"), "-x"});
   EXPECT_EQ(job.paths.ProjectFile, files.File("two.qlm"));
   EXPECT_TRUE(job.flags.BatchRun);
-  EXPECT_TRUE(ui.messages.empty());  // missing and foreign files are ignored without a word
+  EXPECT_TRUE(ui.messages.empty());  // missing and foreign files are skipped without a message box
+  EXPECT_EQ(ui.Console(StatusChannel::General), "File not found, skipped [" + files.File("missing.QLM") + "]\n");
 
   ProcessCommandLine(job, {files.File("one.QLM")});
   EXPECT_FALSE(job.flags.BatchRun);  // cleared at the start of every reading

@@ -2,8 +2,10 @@
 // text path records.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
+#include "fonts/font_families.h"
 #include "fonts/native_outline.h"
 #include "fonts/truetype_face.h"
 #include "fonts/truetype_glyph.h"
@@ -135,6 +137,17 @@ TEST(TrueTypeFace, ArialResolvesAndGivesOutlines) {
   recs.clear();
   ASSERT_TRUE(WalkNativeOutline(o, 'O', GlyphScale{}, recs, e));
   EXPECT_EQ(Count(recs, TpMove), 2);
+}
+
+// The face list names installed families only; a family that is not installed is said with the one
+// used in its place, which is installed.
+TEST(FontFamilies, AFamilyNotInstalledNamesTheOneUsedInItsPlace) {
+  std::vector<std::string> installed = InstalledFontFamilies();
+  ASSERT_FALSE(installed.empty()) << "no scalable fonts: install fonts-liberation2 (scripts/deps.sh)";
+  EXPECT_TRUE(std::is_sorted(installed.begin(), installed.end()));
+  EXPECT_EQ(FamilyInUse(installed.front()), installed.front());
+  std::string used = FamilyInUse("No Such Face 42");
+  EXPECT_TRUE(std::binary_search(installed.begin(), installed.end(), used)) << used;
 }
 
 CharExtent ExtentOf(const TrueTypeFace& face, unsigned char code) {

@@ -40,6 +40,7 @@ TEST(PostGolden, EveryBundledMachine) {
     std::string actual = test::ReadFile(dir.File("OUT.NC"));
     if (update) test::WriteFile(GoldenName(name), actual);
     EXPECT_EQ(actual, test::ReadFile(GoldenName(name))) << name << ": differs from " << GoldenName(name);
+    EXPECT_EQ(static_cast<size_t>(r.blocks), test::ReadLines(dir.File("OUT.NC")).size()) << name;
   }
 }
 

@@ -23,7 +23,7 @@ struct DrawCase : test::ViewJob {
   }
   void Draw() {
     canvas.Reset();
-    DrawJob(job, view, canvas, false, false);
+    DrawJob(job, view, canvas, false);
   }
   // The lines drawn while the pen had this colour.
   int LinesIn(Color color) const {
@@ -190,7 +190,7 @@ std::vector<Color> ZigZagPixels(bool toolImage) {
   view.SetAspect(480, 240);
   view.SetWindow(0, 0, 5, 2.5);
   view.MapToCanvas(canvas);
-  DrawJob(j.job, view, canvas, false, false);
+  DrawJob(j.job, view, canvas, false);
   return canvas.Pixels();
 }
 

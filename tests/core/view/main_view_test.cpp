@@ -110,10 +110,20 @@ TEST(MainView, ExtentsOfTextAddAMarginAndTheQuarterRule) {
   // The shown window is the aspect-corrected one: 2:1 on this surface, centred on the request.
   EXPECT_NEAR(c.view.Window().Xmax() - c.view.Window().Xmin(), 4.8, 1e-9);
   EXPECT_NEAR(c.view.Window().Ymax() - c.view.Window().Ymin(), 2.4, 1e-9);
-  // In 3D the box is used as it is.
+  // In 3D the box, without the quarter rule, is seen through the eye: the window holds its projection.
   c.job.view.View3D = true;
   c.view.Extents();
-  ExpectWindow(c.job.view.ViewWindow, 0.6, 0.9, 5.4, 2.1);
+  Trwindow eye;
+  eye.Set3D(true, c.job.view.EyeX, c.job.view.EyeY, c.job.view.EyeZ);
+  WorldWindow seen{1e9, 1e9, -1e9, -1e9};
+  for (double x : {0.6, 5.4}) {
+    for (double y : {0.9, 2.1}) {
+      double px = x, py = y;
+      eye.Project(px, py, 0);
+      seen = {std::min(seen.Xmin, px), std::min(seen.Ymin, py), std::max(seen.Xmax, px), std::max(seen.Ymax, py)};
+    }
+  }
+  ExpectWindow(c.job.view.ViewWindow, seen.Xmin, seen.Ymin, seen.Xmax, seen.Ymax);
 }
 
 TEST(MainView, ExtentsWidenByArtworkFrameAndToolPath) {
@@ -173,7 +183,8 @@ TEST(MainView, ReferenceFrameOnFullRedrawsOnly) {
   EXPECT_EQ(c.view.Window().PenWidth(), 1);
 }
 
-TEST(MainView, RedrawCollectsToolPathExtentsAndRefreshDoesNot) {
+// A zoomed view keeps its window through every redraw; Extents takes in the whole tool path.
+TEST(MainView, OnlyExtentsWidensTheWindowByTheToolPath) {
   ViewCase c;
   {
     auto cl = c.ToolPath();
@@ -184,7 +195,11 @@ TEST(MainView, RedrawCollectsToolPathExtentsAndRefreshDoesNot) {
   c.view.Refresh();
   ExpectWindow(c.job.view.ViewWindow, 0, 0, 10, 10);
   c.view.Redraw();
-  ExpectWindow(c.job.view.ViewWindow, 0, 0, 50, 60);
+  ExpectWindow(c.job.view.ViewWindow, 0, 0, 10, 10);
+  c.view.Extents();
+  EXPECT_GE(c.job.view.ViewWindow.Xmax, 50);
+  EXPECT_GE(c.job.view.ViewWindow.Ymax, 60);
+  EXPECT_DOUBLE_EQ(c.job.view.Zmin, -1);
 }
 
 TEST(MainView, PaintWaitsForTheRunningRedraw) {
@@ -214,7 +229,10 @@ TEST(MainView, CoordinateTextAndThe3DSwitch) {
   c.view.Switch3D(true);
   EXPECT_TRUE(c.job.view.View3D);
   EXPECT_TRUE(c.view.Window().Is3D());
-  EXPECT_NEAR(c.job.view.ViewWindow.Xmin, -0.1, 1e-9);  // Extents ran, without the quarter rule
+  // Extents ran, without the quarter rule: the box -0.1..1.1 seen from the eye at (-50, -50, 50).
+  double x = -0.1, y = -0.1;
+  c.view.Window().Project(x, y, 0);
+  EXPECT_NEAR(c.job.view.ViewWindow.Ymin, y, 1e-9);
 }
 
 TEST(MainView, HeadlessExtentsOfTheJob) {

@@ -72,8 +72,12 @@ TEST(SampleFonts, OneLinePerNameSortedWithPagesWhenFull) {
   int pages = 1;
   EXPECT_TRUE(PrintSampleFontList(ui, page, {"Zed", "Alpha", "Mid"}, [&] { return ++pages, true; }));
   std::vector<std::string> texts;
+  BrushStyle brush = BrushStyle::Solid;
   for (const CanvasOp& op : page.Ops()) {
-    if (op.kind == CanvasOp::Text) texts.push_back(op.text + "@" + std::to_string(op.y));
+    if (op.kind == CanvasOp::Brush) brush = op.brush;
+    if (op.kind != CanvasOp::Text) continue;
+    texts.push_back(op.text + "@" + std::to_string(op.y));
+    EXPECT_EQ(brush, BrushStyle::Clear) << "a bar behind " << op.text;
   }
   ASSERT_EQ(texts.size(), 6u);
   EXPECT_EQ(texts[0], "Alpha : @0");
