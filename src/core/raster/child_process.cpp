@@ -210,19 +210,19 @@ ChildResult RunWithProgress(Ui& ui, ChildRun run, const std::string& title) {
 }
 
 std::string TailLines(const std::string& output, int maxLines) {
-  std::string text = output;
-  for (char& c : text) {
-    if (c == '\r') c = '\n';
+  std::vector<std::string> lines;
+  std::string line;
+  for (char c : output + "\n") {
+    if (c != '\n' && c != '\r') {
+      line += c;
+    } else if (!line.empty()) {
+      lines.push_back(line);
+      line.clear();
+    }
   }
-  while (!text.empty() && text.back() == '\n') text.pop_back();
-  size_t at = text.size();
-  for (int i = 0; i < maxLines && at != std::string::npos && at > 0; ++i) at = text.rfind('\n', at - 1);
-  std::string tail = at == std::string::npos ? text : text.substr(at + 1);
   std::string out;
-  for (size_t i = 0; i < tail.size(); ++i) {
-    if (tail[i] == '\n' && (out.empty() || out.back() == '\n')) continue;
-    out += tail[i];
-  }
+  size_t first = lines.size() > static_cast<size_t>(maxLines) ? lines.size() - static_cast<size_t>(maxLines) : 0;
+  for (size_t i = first; i < lines.size(); ++i) out += (out.empty() ? "" : "\n") + lines[i];
   return out;
 }
 

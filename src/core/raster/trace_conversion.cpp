@@ -58,6 +58,7 @@ bool WriteArtwork(Job& job, const std::vector<std::string>& records) {
 
 ScaleMarks ReadScaleMarks(const std::string& antFile) {
   ScaleMarks marks;
+  bool xSeen = false, sSeen = false;
   LineReader in(antFile);
   std::string text;
   while (in.Next(text)) {
@@ -66,11 +67,15 @@ ScaleMarks ReadScaleMarks(const std::string& antFile) {
     double x = line.Number(2), y = line.Number(3);
     switch (line.last) {
       case 'O': marks.ox = x, marks.oy = y; break;
-      case 'X': marks.xx = x, marks.xy = y; break;
-      case 'S': marks.sx = x, marks.sy = y; break;
+      case 'X': marks.xx = x, marks.xy = y, xSeen = true; break;
+      case 'S': marks.sx = x, marks.sy = y, sSeen = true; break;
       default: break;
     }
   }
+  // A mark not placed stands where it would with the origin at the picture's corner, so an origin
+  // placed alone neither turns nor stretches the drawing.
+  if (!xSeen) marks.xx = marks.ox + 1, marks.xy = marks.oy;
+  if (!sSeen) marks.sx = marks.ox + 1, marks.sy = marks.oy + 1;
   return marks;
 }
 

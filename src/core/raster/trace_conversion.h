@@ -9,8 +9,10 @@ namespace quill {
 
 class Job;
 
-// The marks of an annotation file in picture pixels; a missing mark keeps its default, a later mark
-// of a letter replaces an earlier one, other marks are passed over.
+// The marks of an annotation file in picture pixels; a later mark of a letter replaces an earlier
+// one, other marks are passed over.  Without marks the origin is (0, 0), the X mark one pixel to its
+// right and the scale point one pixel right of it and one down; a missing X or scale mark keeps that
+// place relative to the origin.
 struct ScaleMarks {
   double ox = 0, oy = 0;  // origin
   double xx = 1, xy = 0;  // a point on the X axis
