@@ -57,23 +57,27 @@ std::vector<Bin> Histogram(const Picture& p, std::vector<uint32_t>& key) {
   return h;
 }
 
-// Starting centres at even steps of the pixels sorted by brightness.
+Centre MeanOf(const Bin& b) { return {b.r / b.count, b.g / b.count, b.b / b.count}; }
+
+double Distance2(const Centre& a, const Centre& b) {
+  return (a.r - b.r) * (a.r - b.r) + (a.g - b.g) * (a.g - b.g) + (a.b - b.b) * (a.b - b.b);
+}
+
+// Starting centres spread over the colours the picture has: the most common colour first, then each
+// time the colour whose pixels lie farthest from the centres so far (count times squared distance).
 std::vector<Centre> StartCentres(const std::vector<const Bin*>& used, int k) {
-  std::vector<const Bin*> sorted = used;
-  std::sort(sorted.begin(), sorted.end(), [](const Bin* a, const Bin* b) {
-    return Brightness({a->r / a->count, a->g / a->count, a->b / a->count}) <
-           Brightness({b->r / b->count, b->g / b->count, b->b / b->count});
-  });
-  double total = 0;
-  for (const Bin* b : sorted) total += b->count;
-  std::vector<Centre> centres;
-  double seen = 0;
-  size_t at = 0;
-  for (int i = 0; i < k; ++i) {
-    double target = (i + 0.5) * total / k;
-    while (at + 1 < sorted.size() && seen + sorted[at]->count < target) seen += sorted[at++]->count;
-    const Bin* b = sorted[at];
-    centres.push_back({b->r / b->count, b->g / b->count, b->b / b->count});
+  const Bin* common = *std::max_element(used.begin(), used.end(), [](const Bin* a, const Bin* b) { return a->count < b->count; });
+  std::vector<Centre> centres{MeanOf(*common)};
+  std::vector<double> nearest(used.size(), std::numeric_limits<double>::max());
+  while (static_cast<int>(centres.size()) < k) {
+    size_t pick = 0;
+    double best = -1;
+    for (size_t i = 0; i < used.size(); ++i) {
+      nearest[i] = std::min(nearest[i], Distance2(MeanOf(*used[i]), centres.back()));
+      double score = used[i]->count * nearest[i];
+      if (score > best) best = score, pick = i;
+    }
+    centres.push_back(MeanOf(*used[pick]));
   }
   return centres;
 }
