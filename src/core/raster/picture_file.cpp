@@ -47,6 +47,10 @@ std::string DibAsBitmap(const unsigned char* dib, size_t size) {
 
 PictureRead ReadTiffPage(const std::string& path, int page) {
   PictureRead out;
+  if (page < 0 || page > INT16_MAX) {
+    out.error = "there is no page " + std::to_string(page + 1);
+    return out;
+  }
   int32_t width = 0, height = 0, reserved = 0;
   uint16_t compression = 0;
   int16_t pages = 0, bits = 0;
@@ -97,6 +101,11 @@ int PicturePageCount(const std::string& path, std::string* error) {
 }
 
 PictureRead ReadPictureFile(const std::string& path, int page) {
+  if (!IsTiffFile(path) && page != 0) {
+    PictureRead none;
+    none.error = path + ": a bitmap has one page, not " + std::to_string(page + 1);
+    return none;
+  }
   if (!IsTiffFile(path)) return ReadBmp(path);
   PictureRead out = ReadTiffPage(path, page);
   if (!out.Ok()) out.error = path + ": " + out.error;
