@@ -168,7 +168,7 @@ void BM_MoveEverythingAndUndo(benchmark::State& state) {
   Workshop& w = Shared();
   for (auto _ : state) {
     SelectAll(w.doc);
-    MoveSelected(w.doc, 1, 1);
+    MoveSelected(w.bench.job.ui, w.doc, 1, 1);
     w.doc.Undo();
   }
   SelectNone(w.doc);

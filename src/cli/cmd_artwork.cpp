@@ -2,7 +2,6 @@
 // export (DXF Export of every entity, or of those inside a window).
 #include "cmd_artwork.h"
 
-#include <array>
 #include <cmath>
 #include <cstdio>
 #include <optional>
@@ -30,36 +29,17 @@ struct Subcommand {
 const Subcommand kSubcommands[] = {
     {"info", CmdArtworkInfo, ArtworkInfoUsage},
     {"export", CmdArtworkExport, ArtworkExportUsage},
+    {"optimize", CmdArtworkOptimize, ArtworkOptimizeUsage},
+    {"hatch", CmdArtworkHatch, ArtworkHatchUsage},
+    {"linearize", CmdArtworkLinearize, ArtworkLinearizeUsage},
+    {"deskew", CmdArtworkDeskew, ArtworkDeskewUsage},
+    {"modify", CmdArtworkModify, ArtworkModifyUsage},
 };
 
 int SubcommandUsage(std::FILE* to) {
   std::fprintf(to, "usage:\n");
   for (const auto& s : kSubcommands) std::fprintf(to, "  %s\n", s.usage);
   return to == stdout ? ExitOk : ExitUsage;
-}
-
-// Takes "--selected-window X1 Y1 X2 Y2" out of the words.
-bool TakeWindow(Words& words, std::optional<std::array<double, 4>>& window, std::string& error) {
-  for (size_t i = 0; i < words.size(); ++i) {
-    if (words[i] != "--selected-window") continue;
-    if (i + 4 >= words.size()) {
-      error = "--selected-window needs four numbers";
-      return false;
-    }
-    std::array<double, 4> corners{};
-    for (int k = 0; k < 4; ++k) {
-      std::optional<double> v = StrictToDouble(words[i + 1 + static_cast<size_t>(k)]);
-      if (!v || !std::isfinite(*v)) {
-        error = "--selected-window needs four numbers";
-        return false;
-      }
-      corners[static_cast<size_t>(k)] = *v;
-    }
-    window = corners;
-    words.erase(words.begin() + static_cast<long>(i), words.begin() + static_cast<long>(i) + 5);
-    return true;
-  }
-  return true;
 }
 
 }  // namespace
@@ -75,6 +55,45 @@ bool HomeArtwork::Open(const std::string& home) {
 
 bool HomeArtwork::Save() {
   return SaveArtwork(job, doc);
+}
+
+int HomeArtwork::SaveAndCount() {
+  if (!Save()) return ExitError;
+  std::printf("%ld\n", CountArtworkRecords(job.paths.ArtFileName));
+  return ExitOk;
+}
+
+bool TakeNumbers(Words& words, const std::string& name, size_t count, std::optional<std::vector<double>>& numbers,
+                 std::string& error) {
+  const std::string option = "--" + name;
+  for (size_t i = 0; i < words.size(); ++i) {
+    if (words[i] != option) continue;
+    std::vector<double> values;
+    for (size_t k = 1; k <= count; ++k) {
+      std::optional<double> v = i + k < words.size() ? StrictToDouble(words[i + k]) : std::nullopt;
+      if (!v || !std::isfinite(*v)) {
+        error = option + " needs " + std::to_string(count) + (count == 1 ? " number" : " numbers");
+        return false;
+      }
+      values.push_back(*v);
+    }
+    numbers = std::move(values);
+    words.erase(words.begin() + static_cast<long>(i), words.begin() + static_cast<long>(i + count + 1));
+    return true;
+  }
+  return true;
+}
+
+bool NumberOption(const Args& args, const std::string& name, double& value, std::string& error) {
+  auto it = args.options.find(name);
+  if (it == args.options.end()) return true;
+  std::optional<double> v = StrictToDouble(it->second);
+  if (!v || !std::isfinite(*v)) {
+    error = "--" + name + " needs a number";
+    return false;
+  }
+  value = *v;
+  return true;
 }
 
 int CmdArtwork(const Words& words) {
@@ -109,9 +128,9 @@ int CmdArtworkInfo(const Words& words) {
 
 int CmdArtworkExport(const Words& words) {
   Words rest = words;
-  std::optional<std::array<double, 4>> window;
+  std::optional<std::vector<double>> window;
   std::string error;
-  if (!TakeWindow(rest, window, error)) return UsageError(error, ArtworkExportUsage);
+  if (!TakeNumbers(rest, "selected-window", 4, window, error)) return UsageError(error, ArtworkExportUsage);
   Args a = ParseArgs(rest, {});
   if (!a.error.empty()) return UsageError(a.error, ArtworkExportUsage);
   if (!a.flags.empty()) return UsageError("unknown option --" + *a.flags.begin(), ArtworkExportUsage);

@@ -22,7 +22,8 @@ inline constexpr const char* PostUsage = "quill post CLFILE NCFILE --machine NAM
 inline constexpr const char* ImportUsage = "quill import FILE [--replace] [--arc-fit] [--tolerance T]";
 inline constexpr const char* CheckUsage = "quill check NCFILE --machine NAME [--cl CLFILE]";
 inline constexpr const char* RenderUsage = "quill render PROJECT.QLM -o OUT.{png,svg,pdf,emf} [--size WxH]";
-inline constexpr const char* ArtworkUsage = "quill artwork info|export ... (quill artwork --help lists them)";
+inline constexpr const char* ArtworkUsage =
+    "quill artwork info|export|optimize|hatch|linearize|deskew|modify ... (quill artwork --help lists them)";
 inline constexpr const char* TraceUsage =
     "quill trace PICTURE -o OUT.dxf [--centerline] [--params FILE] [--page N] | quill trace convert SX SY";
 

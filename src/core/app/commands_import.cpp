@@ -39,9 +39,10 @@ bool ImportArtworkCommand(Job& job, const std::string& fileName, DxfImportOption
   return Report(job, result, fileName, status.messages);
 }
 
-bool ImportTracedDrawing(Job& job, const std::string& fileName, DxfImportOptions& options) {
+bool ImportTracedDrawing(Job& job, const std::string& fileName, DxfImportOptions& options,
+                         const DxfImportWindows& windows) {
   UiDxfStatus status(job.ui);
-  ImportResult result = ImportDxf(job, fileName, true, options, {{}, &status});
+  ImportResult result = ImportDxf(job, fileName, true, options, {{}, windows.status ? windows.status : &status});
   return Report(job, result, fileName, status.messages);
 }
 

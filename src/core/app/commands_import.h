@@ -16,7 +16,9 @@ struct DxfImportWindows;
 bool ImportArtworkCommand(Job& job, const std::string& fileName, DxfImportOptions& options,
                           const DxfImportWindows& windows);
 
-// The vectorizer's drawing, imported without the options window.  True when it came in.
-bool ImportTracedDrawing(Job& job, const std::string& fileName, DxfImportOptions& options);
+// The vectorizer's drawing, imported without the options window (the status window of windows shows
+// the import).  True when it came in.
+bool ImportTracedDrawing(Job& job, const std::string& fileName, DxfImportOptions& options,
+                         const DxfImportWindows& windows);
 
 }  // namespace quill

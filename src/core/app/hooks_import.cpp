@@ -7,12 +7,14 @@
 
 namespace quill {
 
-// A drawing named on the command line is imported as the Import-Artwork command imports it, with the
-// options' defaults (there is no options window before the main window shows).
-StageStatus ImportDxfArgument(Job& job, const std::string& path) {
+// A drawing named on the command line is imported as the Import-Artwork command imports it: with the
+// options window and the status window when there is a screen, else with the options' defaults.
+StageStatus ImportDxfArgument(Job& job, const std::string& path, const DxfImportWindows* windows) {
   DxfImportOptions options;
   UiDxfStatus status(job.ui);
-  ImportResult result = ImportDxf(job, path, false, options, {{}, &status});
+  DxfImportWindows shown = windows ? *windows : DxfImportWindows{};
+  if (!shown.status) shown.status = &status;
+  ImportResult result = ImportDxf(job, path, false, options, shown);
   if (result.status != ImportResult::Done) {
     // Without the status window the reason would go unseen.
     for (const std::string& line : status.messages) job.ui.Status(StatusChannel::General, line);

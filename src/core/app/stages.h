@@ -9,6 +9,7 @@
 namespace quill {
 
 class Job;
+struct DxfImportWindows;
 
 enum class StageStatus {
   Done,    // the stage ran
@@ -23,8 +24,9 @@ void ReadStartupPreferences(Job& job);  // the main window's creation: MRU, SOLI
 void WriteClosingPreferences(Job& job);  // the main window's close
 void WriteRecentProjects(Job& job);      // the main window's destruction
 
-// Artwork named on the command line (hooks_import.cpp).
-StageStatus ImportDxfArgument(Job& job, const std::string& path);
+// Artwork named on the command line (hooks_import.cpp); windows: the DXF import windows, when there is
+// a screen.
+StageStatus ImportDxfArgument(Job& job, const std::string& path, const DxfImportWindows* windows = nullptr);
 
 // The picture (hooks_view.cpp).
 void ClearPicture(Job& job);

@@ -85,7 +85,7 @@ void NewJob(Job& job) {
   job.flags.ToolPathCreated = false;
 }
 
-void ProcessCommandLine(Job& job, const std::vector<std::string>& args) {
+void ProcessCommandLine(Job& job, const std::vector<std::string>& args, const DxfImportWindows* dxfWindows) {
   job.flags.BatchRun = false;
   for (const auto& arg : args) {
     if (IsFile(arg)) {
@@ -98,7 +98,7 @@ void ProcessCommandLine(Job& job, const std::vector<std::string>& args) {
         ClearPicture(job);
         ViewJobExtents(job);
       } else if (ext == ".DXF") {
-        ImportDxfArgument(job, arg);
+        ImportDxfArgument(job, arg, dxfWindows);
       }
     }
     if (arg == "-r" || arg == "-R") job.flags.BatchRun = true;

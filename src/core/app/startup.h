@@ -24,8 +24,9 @@ void LoadEditorText(Job& job);
 void SaveEditorText(Job& job);
 
 // Reads the arguments in order: existing .QLM files are loaded (the last wins), existing .DXF files
-// imported, "-r" or "-R" anywhere asks for the unattended run; anything else is ignored.
-void ProcessCommandLine(Job& job, const std::vector<std::string>& args);
+// imported (through dxfWindows when there is a screen), "-r" or "-R" anywhere asks for the unattended
+// run; anything else is ignored.
+void ProcessCommandLine(Job& job, const std::vector<std::string>& args, const DxfImportWindows* dxfWindows = nullptr);
 
 // The common reset of New, Open and command-line loading.
 void NewJob(Job& job);

@@ -9,6 +9,7 @@
 
 #include "app/program.h"
 #include "app/startup.h"
+#include "artwork/dxf_import.h"
 #include "job/job.h"
 #include "shell/help_window.h"
 #include "shell/main_window.h"
@@ -79,7 +80,8 @@ int RunDesktopProgram(QApplication& app, const std::vector<std::string>& args) {
     RegisterAllWindows(context, &main);
     QApplication::processEvents();
     splash.reset();
-    ProcessCommandLine(job, parsed.rest);
+    DxfImportWindows dxfWindows = main.DxfWindows();
+    ProcessCommandLine(job, parsed.rest, &dxfWindows);
     main.RefreshRecentMenu();
     app.setQuitOnLastWindowClosed(false);
     // exit() rather than quit(): the other windows go with the main window without being asked to close.

@@ -71,11 +71,13 @@ void TMainform::WaitForDisplay() {
 
 // The close query: not while the picture is being drawn, and not when the operator keeps an unsaved job.
 void TMainform::closeEvent(QCloseEvent* event) {
-  if (!job_.flags.DisplayIdle || !ConfirmDiscard(job_, [this] { return SaveProject(); })) {
+  // The workshop's "Save Changes to Artwork" comes first: what it saves is part of the project.
+  QWidget* workshop = findChild<QWidget*>(window_class::ArtWorkshop);
+  if (!job_.flags.DisplayIdle || (workshop && !workshop->close()) ||
+      !ConfirmDiscard(job_, [this] { return SaveProject(); })) {
     event->ignore();
     return;
   }
-  if (QWidget* workshop = findChild<QWidget*>(window_class::ArtWorkshop)) workshop->close();
   job_.view.SimState = SimOff;
   CloseMainWindow(job_);
   Picture().SetClosing();

@@ -18,6 +18,7 @@ namespace quill {
 
 struct DesktopContext;
 struct DxfImportOptions;
+struct DxfImportWindows;
 class Job;
 class MainView;
 class PictureArea;
@@ -84,6 +85,9 @@ class TMainform : public QMainWindow {
   void ZoomOut();
   void Simulate();
   void Preferences();
+  // The DXF import windows ("DXF - Import" before the import, "DXF Import Status" during it); none
+  // where this build lacks them.
+  DxfImportWindows DxfWindows();
 
  signals:
   // The close query allowed the close and the close steps ran.

@@ -2,6 +2,7 @@
 #include <QDialog>
 
 #include "app/commands_import.h"
+#include "artwork/dxf_import_options.h"
 #include "artwork/dxf_import.h"
 #include "artwork/import_artwork.h"
 #include "job/job.h"
@@ -19,20 +20,28 @@ constexpr const char* kImportExtension = "HGL";
 
 }  // namespace
 
+// The options window remembers the values accepted last; without it they stay here.
 DxfImportOptions& TMainform::ImportOptions() {
+  if (auto* window = findChild<TDxfImportDlg*>()) return window->Options();
   if (!dxfOptions_) dxfOptions_ = std::make_shared<DxfImportOptions>();
   return *dxfOptions_;
 }
 
+DxfImportWindows TMainform::DxfWindows() {
+  auto* window = findChild<TDxfImportDlg*>();
+  return window ? window->Windows() : DxfImportWindows{};
+}
+
+// The traced drawing comes in without the options window, its status shown as any DXF import's.
 void TMainform::ScanTraceConvert() {
   if (OpenWindow(window_class::ScanTrace, "Scan / Trace / Convert") != QDialog::Accepted) return;
-  if (ImportTracedDrawing(job_, job_.paths.ExeDir + kTracedDrawing, ImportOptions())) Extents();
+  if (ImportTracedDrawing(job_, job_.paths.ExeDir + kTracedDrawing, ImportOptions(), DxfWindows())) Extents();
 }
 
 void TMainform::ImportArtwork() {
   std::string file = choosers_->OpenFile(this, {}, ImportArtworkFilter, kImportExtension);
   if (file.empty()) return;
-  ImportArtworkCommand(job_, file, ImportOptions(), {});
+  ImportArtworkCommand(job_, file, ImportOptions(), DxfWindows());
   Extents();
 }
 

@@ -92,6 +92,7 @@ void QtUi::ProgressBegin(const std::string& title, long maximum) {
   delete progress_;
   progress_ = new QProgressDialog(QString::fromLatin1(title.c_str()), "Cancel", 0,
                                   static_cast<int>(maximum > 0 ? maximum : 0), parent_);
+  progress_->setWindowTitle("Working ...");
   progress_->setWindowModality(Qt::WindowModal);
   progress_->setMinimumDuration(300);
 }

@@ -1,5 +1,6 @@
-// The Ui of the desktop program: real message boxes, input boxes, the hourglass, progress windows with
-// Cancel, and status lines routed to whichever window shows that channel.
+// The Ui of the desktop program: real message boxes, input boxes, the hourglass, the "Working ..."
+// progress window with its percentage meter and Cancel, and status lines routed to whichever window
+// shows that channel.
 #pragma once
 
 #include <QPointer>

@@ -45,6 +45,7 @@ void RegisterAllWindows(DesktopContext& context, QWidget* mainWindow) {
   RegisterTextWindows(context, mainWindow);
   RegisterStageWindows(context, mainWindow);
   RegisterPictureWindows(context, mainWindow);
+  RegisterArtworkWindows(context, mainWindow);
 }
 
 }  // namespace quill

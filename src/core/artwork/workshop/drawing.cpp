@@ -1,5 +1,7 @@
 #include "artwork/workshop/drawing.h"
 
+#include <vector>
+
 #include "artwork/workshop/bounds.h"
 #include "artwork/workshop/document.h"
 #include "view/canvas.h"
@@ -80,12 +82,17 @@ void DrawWorkshop(const WorkshopDocument& doc, const Preferences& prefs, Trwindo
   view.Clear(canvas);
   if (doc.showAxes) view.Axes(canvas, false);
   EntityPainter painter(prefs, view, canvas);
-  for (const tgEntity& e : doc.Items()) {
-    if (doc.hideSelected && e.Selected()) continue;
-    if (!painter.Visible(e)) continue;
-    painter.Draw(e);
-    if (e.Selected()) painter.Marks(e);
+  // One kind, one colour, at a time: every change of pen ends the canvas's run of lines, and a large
+  // drawing mixes lines and arcs entity by entity.  The selection marks go on top.
+  std::vector<const tgEntity*> selected;
+  for (uint8_t kind : {KindLine, KindArc, KindPoint}) {
+    for (const tgEntity& e : doc.Items()) {
+      if (e.Kind() != kind || (doc.hideSelected && e.Selected()) || !painter.Visible(e)) continue;
+      painter.Draw(e);
+      if (e.Selected()) selected.push_back(&e);
+    }
   }
+  for (const tgEntity* e : selected) painter.Marks(*e);
 }
 
 void DrawWorkshopEntity(const tgEntity& e, const Preferences& prefs, Trwindow& view, Canvas& canvas) {

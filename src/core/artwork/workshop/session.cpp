@@ -1,5 +1,7 @@
 #include "artwork/workshop/session.h"
 
+#include <algorithm>
+
 #include "artwork/workshop/clipboard.h"
 #include "artwork/workshop/document.h"
 #include "artwork/workshop/draw_commands.h"
@@ -222,11 +224,16 @@ void WorkshopSession::LeftRelease(int px, int py) {
   picks_.clear();
   size_t before = doc_.Size();
   switch (tool_) {
-    case WorkshopTool::SelectWindow:
+    case WorkshopTool::SelectWindow: {
+      // Selecting only adds marks: they are drawn on what is there, without a redraw of the drawing.
+      std::vector<size_t> was = doc_.SelectedIndices();
       SelectWindow(doc_, a.X, a.Y, p.X, p.Y);
-      Redraw();
+      for (size_t i : doc_.SelectedIndices()) {
+        if (!std::binary_search(was.begin(), was.end(), i)) DrawWorkshopEntity(doc_.At(i), job_.prefs, view_, canvas_);
+      }
       EndTool();
       break;
+    }
     case WorkshopTool::Zoom:
       if (ViewZoom(doc_, a.X, a.Y, p.X, p.Y)) {
         ResetScroll();

@@ -107,6 +107,20 @@ TEST_F(SessionTest, ClicksPickShiftAddsAndAnEmptyClickClears) {
   EXPECT_EQ(doc.SelectedCount(), 0u);
 }
 
+// A window selection only adds marks: they are drawn over the picture, which is not drawn again (on a
+// large drawing a redraw is what an operator would wait for).
+TEST_F(SessionTest, AWindowSelectionMarksWhatItTakesWithoutARedraw) {
+  Fill({Line(0, 0, 4, 0), Line(0, 2, 4, 2), Line(6, 0, 7, 0)});
+  session.Redraw();
+  ASSERT_TRUE(session.Start(WorkshopTool::SelectWindow));
+  canvas.Reset();
+  Drag(-1, -1, 5, 3);
+  EXPECT_EQ(doc.SelectedIndices(), (std::vector<size_t>{0, 1}));
+  const auto& ops = canvas.Ops();
+  long fills = std::count_if(ops.begin(), ops.end(), [](const CanvasOp& op) { return op.kind == CanvasOp::Fill; });
+  EXPECT_EQ(fills, 4);  // two squares on each line taken, and no background
+}
+
 TEST_F(SessionTest, ConnectToolsPromptAndRepeatUntilTheRightButton) {
   Fill({Line(0, 0, 1, 0), Line(3, 3, 4, 3)});
   ASSERT_TRUE(session.Start(WorkshopTool::ConnectArc));
