@@ -8,6 +8,7 @@
 #include "centerline/centerline_trace.h"
 #include "colour_classes.h"
 #include "stroke_pictures.h"
+#include "test_support.h"
 
 namespace quill::vectorize {
 namespace {
@@ -33,7 +34,7 @@ class CenterlineAccuracy : public ::testing::TestWithParam<Case> {};
 
 TEST_P(CenterlineAccuracy, TracesTheStrokesOnce) {
   const Case& c = GetParam();
-  std::vector<Stroke> strokes = test::FontStrokes(c.font, c.text, c.capHeight, 20, 20 + c.capHeight * 0.7);
+  std::vector<Stroke> strokes = test::FontStrokes(test::FontSource(quill::test::SourceDir(), c.font), c.text, c.capHeight, 20, 20 + c.capHeight * 0.7);
   double right = 0;
   for (const Stroke& s : strokes) {
     for (const Point& p : s) right = std::max(right, p.x);

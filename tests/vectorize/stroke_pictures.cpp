@@ -6,7 +6,6 @@
 
 #include "fonts/font_source.h"
 #include "records/line_reader.h"
-#include "test_support.h"
 
 namespace quill::vectorize::test {
 
@@ -79,10 +78,14 @@ Picture DrawStrokes(const std::vector<Stroke>& strokes, int width, int height, d
   return p;
 }
 
-std::vector<Stroke> FontStrokes(const std::string& fontName, const std::string& text, double capHeight, double x,
+std::string FontSource(const std::string& sourceDir, const std::string& name) {
+  return sourceDir + "/data/fonts/" + name + ".QXS";
+}
+
+std::vector<Stroke> FontStrokes(const std::string& fontFile, const std::string& text, double capHeight, double x,
                                 double y) {
   std::map<int, std::vector<Stroke>> glyphs;
-  LineReader in(quill::test::SourceDir() + "/data/fonts/" + fontName + ".QXS");
+  LineReader in(fontFile);
   std::string line;
   int code = -1;
   while (in.Next(line)) {
