@@ -42,8 +42,8 @@ TEST_F(TraceConversionTest, AnXMarkAboveTheOriginTurnsTheDrawingAQuarterTurn) {
   ConvertTracing(job, 0, 0);
   auto art = Artwork();
   ASSERT_EQ(art.size(), 2u);
-  ExpectLine(art[0], 0, 0, 50, 0, 1e-9);
-  ExpectLine(art[1], 0, 0, 0, 30, 1e-9);
+  ExpectLine(art[0], 0, 0, 50, 0);
+  ExpectLine(art[1], 0, 0, 0, 30);
 }
 
 TEST_F(TraceConversionTest, LaterMarksReplaceEarlierOnesAndOtherMarksAreIgnored) {

@@ -1,6 +1,6 @@
-// Helpers of the Scan/Trace/Convert window's tests: the main window with the raster and artwork
-// windows registered, a picture in the home, the mouse on the picture at picture positions, and modal
-// windows answered as an operator answers them.
+// Helpers of the Scan/Trace/Convert window's tests: the workshop's test setting (the main window with
+// the artwork windows, modal windows answered as an operator answers them) with the raster windows
+// registered, a picture in the home, the mouse on the picture at picture positions.
 #pragma once
 
 #include <QApplication>
@@ -13,7 +13,8 @@
 #include <functional>
 
 #include "artwork/coordinate_dlg.h"
-#include "main_window_fixture.h"
+#include "artwork/workshop/artwork_file.h"
+#include "artwork/workshop_window_fixture.h"
 #include "pixels/bmp.h"
 #include "raster/scan_form.h"
 #include "raster/trace_picture_view.h"
@@ -21,14 +22,13 @@
 
 namespace quill {
 
-class ScanFormTest : public MainWindowTest {
+class ScanFormTest : public WorkshopWindowTest {
  protected:
   ScanFormTest() {
-    RegisterArtworkWindows(context, main.get());
     RegisterRasterWindows(context, main.get());
     scan = main->findChild<TScanForm*>();
     auto scripted = std::make_unique<ScriptedChoosers>();
-    files = scripted.get();
+    pictures = scripted.get();
     scan->SetChoosers(std::move(scripted));
   }
 
@@ -45,7 +45,7 @@ class ScanFormTest : public MainWindowTest {
     scan->Session().Shown();
     scan->show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(scan));
-    files->answers.push_back(path);
+    pictures->answers.push_back(path);
     Command("Open");
   }
 
@@ -70,21 +70,6 @@ class ScanFormTest : public MainWindowTest {
     Command(caption);
   }
 
-  // Acts on the next modal window of this class once it shows; gives up after a few seconds.
-  template <class Dialog>
-  static void WhenModal(std::function<void(Dialog&)> act) {
-    auto* poll = new QTimer;
-    poll->setInterval(10);
-    QObject::connect(poll, &QTimer::timeout, [poll, act, left = 500]() mutable {
-      auto* d = qobject_cast<Dialog*>(QApplication::activeModalWidget());
-      if ((!d || !d->isVisible()) && --left > 0) return;
-      poll->stop();
-      poll->deleteLater();
-      if (d) act(*d);
-    });
-    poll->start();
-  }
-  static void PressOk(QDialog& d) { d.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click(); }
   // The scale point entered in the coordinate window.
   static void EnterScalePoint(const QString& x, const QString& y) {
     WhenModal<TCoordinateDlg>([x, y](TCoordinateDlg& d) {
@@ -97,16 +82,14 @@ class ScanFormTest : public MainWindowTest {
     });
   }
 
-  std::vector<ArtRecord> Artwork() const {
-    std::vector<ArtRecord> out;
-    ArtReader in(job.paths.ArtFileName);
-    ArtRecord rec;
-    while (in.Next(rec)) out.push_back(rec);
-    return out;
+  // The job's artwork as the Art Workshop loads it.
+  const std::vector<tgEntity>& Artwork() {
+    LoadArtwork(job, Doc());
+    return Doc().Items();
   }
 
   TScanForm* scan = nullptr;
-  ScriptedChoosers* files = nullptr;
+  ScriptedChoosers* pictures = nullptr;
 };
 
 }  // namespace quill

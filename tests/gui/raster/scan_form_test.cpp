@@ -23,11 +23,11 @@ TEST_F(ScanFormTest, ALineAndThreeMarksBecomeTheRightArtworkLine) {
   // Everything happens while the main window's command runs the window.
   WhenModal<TScanForm>([&](TScanForm& w) {
     EXPECT_EQ(&w, scan);
-    files->answers.push_back(picture);
+    pictures->answers.push_back(picture);
     Command("Open");
     ASSERT_EQ(scan->Session().Document().Image().Width(), 400);
-    EXPECT_NE(files->asked[0].find("All Supported Picture Formats"), std::string::npos);
-    EXPECT_EQ(files->asked[0].find("WAV"), std::string::npos);
+    EXPECT_NE(pictures->asked[0].find("All Supported Picture Formats"), std::string::npos);
+    EXPECT_EQ(pictures->asked[0].find("WAV"), std::string::npos);
     Drag(100, 200, 300, 200);
     Mark("Origin", 100, 200);
     Mark("-X- Axis", 200, 200);
@@ -47,13 +47,13 @@ TEST_F(ScanFormTest, ALineAndThreeMarksBecomeTheRightArtworkLine) {
   Trigger("Scan / Trace / Convert");
   ASSERT_TRUE(checked);
   EXPECT_FALSE(scan->isVisible());
-  auto art = Artwork();
+  const std::vector<tgEntity>& art = Artwork();
   ASSERT_EQ(art.size(), 1u);
-  EXPECT_EQ(art[0].kind, ArtLine);
-  EXPECT_NEAR(art[0].v[0], 0, 1e-9);
-  EXPECT_NEAR(art[0].v[1], 0, 1e-9);
-  EXPECT_NEAR(art[0].v[2], 2, 1e-9);
-  EXPECT_NEAR(art[0].v[3], 0, 1e-9);
+  ASSERT_TRUE(art[0].IsLine());
+  EXPECT_NEAR(art[0].X(), 0, 1e-9);
+  EXPECT_NEAR(art[0].Y(), 0, 1e-9);
+  EXPECT_NEAR(art[0].XE(), 2, 1e-9);
+  EXPECT_NEAR(art[0].YE(), 0, 1e-9);
   EXPECT_TRUE(job.flags.ArtworkPresent);
   EXPECT_EQ(test::ReadLines(job.paths.AntFileName).size(), 4u);
 }
@@ -165,12 +165,12 @@ TEST_F(ScanFormTest, PicturesOfOtherFormatsAndDamagedOnes) {
   EXPECT_EQ(scan->Session().Document().Image().Width(), 30);
   EXPECT_EQ(scan->Session().Document().Image().At(1, 1), (Rgb{200, 10, 10}));
   // Saving a picture read from a PNG asks for a bitmap name beside it.
-  files->answers.push_back(home.File("logo.BMP"));
+  pictures->answers.push_back(home.File("logo.BMP"));
   Command("Save");
-  EXPECT_NE(files->asked.back().find("logo.BMP"), std::string::npos);
+  EXPECT_NE(pictures->asked.back().find("logo.BMP"), std::string::npos);
   EXPECT_TRUE(test::FileExists(home.File("logo.BMP")));
   test::WriteFile(home.File("broken.png"), "\x89PNG\r\n\x1a\n broken");
-  files->answers.push_back(home.File("broken.png"));
+  pictures->answers.push_back(home.File("broken.png"));
   Command("Open");
   ASSERT_FALSE(ui.messages.empty());
   EXPECT_NE(ui.messages.back().text.find("broken.png"), std::string::npos);
@@ -194,7 +194,7 @@ TEST_F(ScanFormTest, LeavingWithoutANameOffersSaveAsAndItsCancelConvertsNothing)
   scan->View().PictureChanged();
   Drag(1, 1, 20, 20);
   Command("Exit");
-  EXPECT_NE(files->asked.back().find("Windows Bitmap    (BMP) |*.BMP"), std::string::npos);
+  EXPECT_NE(pictures->asked.back().find("Windows Bitmap    (BMP) |*.BMP"), std::string::npos);
   EXPECT_FALSE(scan->isVisible());
   EXPECT_FALSE(test::FileExists(job.paths.AntFileName));
   EXPECT_FALSE(job.flags.ArtworkPresent);

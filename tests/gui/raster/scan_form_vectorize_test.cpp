@@ -34,7 +34,7 @@ TEST_F(ScanFormTest, RasterToVectorThenTheMainWindowImportsTheDrawing) {
   std::string picture = WriteCross(home.File("cross.bmp"));
   bool ran = false;
   WhenModal<TScanForm>([&](TScanForm&) {
-    files->answers.push_back(picture);
+    pictures->answers.push_back(picture);
     Command("Open");
     Drag(10, 10, 150, 10);  // a hand-drawn line, which this run leaves alone
     WhenModal<TRas2vecdlg>([](TRas2vecdlg& d) {
@@ -50,9 +50,9 @@ TEST_F(ScanFormTest, RasterToVectorThenTheMainWindowImportsTheDrawing) {
   ASSERT_TRUE(ran) << (ui.messages.empty() ? "" : ui.messages.back().text);
   EXPECT_EQ(test::ReadLines(job.paths.VectorizerParams).at(6), "-centerline lines");
   EXPECT_FALSE(test::FileExists(job.paths.AntFileName));
-  auto art = Artwork();
+  const std::vector<tgEntity>& art = Artwork();
   EXPECT_EQ(art.size(), 4u);
-  for (const ArtRecord& r : art) EXPECT_EQ(r.kind, ArtLine);
+  for (const tgEntity& e : art) EXPECT_TRUE(e.IsLine());
   EXPECT_TRUE(job.flags.ArtworkPresent);
   auto* status = main->findChild<DxfStatusForm*>();
   ASSERT_NE(status, nullptr);
