@@ -59,8 +59,12 @@ std::string WritePbm(const std::string& dir) {
   return path;
 }
 
-void BM_OutlineA4(benchmark::State& state) { Trace(state, false); }
-void BM_CentrelineA4(benchmark::State& state) { Trace(state, true); }
+void BM_OutlineA4(benchmark::State& state) {
+  Trace(state, false);
+}
+void BM_CentrelineA4(benchmark::State& state) {
+  Trace(state, true);
+}
 
 void BM_PotraceProgramA4(benchmark::State& state) {
   bench::BenchJob b;

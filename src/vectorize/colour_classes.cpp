@@ -30,7 +30,9 @@ uint32_t BinOf(const Picture& p, const uint8_t* px) {
   return static_cast<uint32_t>((px[0] >> 3) << 10 | (px[1] >> 3) << 5 | (px[2] >> 3));
 }
 
-double Brightness(const Centre& c) { return 0.299 * c.r + 0.587 * c.g + 0.114 * c.b; }
+double Brightness(const Centre& c) {
+  return 0.299 * c.r + 0.587 * c.g + 0.114 * c.b;
+}
 
 double Distance2(const Bin& bin, const Centre& c) {
   double dr = bin.r / bin.count - c.r, dg = bin.g / bin.count - c.g, db = bin.b / bin.count - c.b;
@@ -57,7 +59,9 @@ std::vector<Bin> Histogram(const Picture& p, std::vector<uint32_t>& key) {
   return h;
 }
 
-Centre MeanOf(const Bin& b) { return {b.r / b.count, b.g / b.count, b.b / b.count}; }
+Centre MeanOf(const Bin& b) {
+  return {b.r / b.count, b.g / b.count, b.b / b.count};
+}
 
 double Distance2(const Centre& a, const Centre& b) {
   return (a.r - b.r) * (a.r - b.r) + (a.g - b.g) * (a.g - b.g) + (a.b - b.b) * (a.b - b.b);
@@ -66,7 +70,8 @@ double Distance2(const Centre& a, const Centre& b) {
 // Starting centres spread over the colours the picture has: the most common colour first, then each
 // time the colour whose pixels lie farthest from the centres so far (count times squared distance).
 std::vector<Centre> StartCentres(const std::vector<const Bin*>& used, int k) {
-  const Bin* common = *std::max_element(used.begin(), used.end(), [](const Bin* a, const Bin* b) { return a->count < b->count; });
+  const Bin* common =
+      *std::max_element(used.begin(), used.end(), [](const Bin* a, const Bin* b) { return a->count < b->count; });
   std::vector<Centre> centres{MeanOf(*common)};
   std::vector<double> nearest(used.size(), std::numeric_limits<double>::max());
   while (static_cast<int>(centres.size()) < k) {
@@ -109,10 +114,12 @@ std::vector<Centre> KMeans(const std::vector<const Bin*>& used, int k) {
       s.count += used[i]->count, s.r += used[i]->r, s.g += used[i]->g, s.b += used[i]->b;
     }
     for (size_t c = 0; c < centres.size(); ++c) {
-      if (sums[c].count > 0) centres[c] = {sums[c].r / sums[c].count, sums[c].g / sums[c].count, sums[c].b / sums[c].count};
+      if (sums[c].count > 0)
+        centres[c] = {sums[c].r / sums[c].count, sums[c].g / sums[c].count, sums[c].b / sums[c].count};
     }
   }
-  std::sort(centres.begin(), centres.end(), [](const Centre& a, const Centre& b) { return Brightness(a) < Brightness(b); });
+  std::sort(centres.begin(), centres.end(),
+            [](const Centre& a, const Centre& b) { return Brightness(a) < Brightness(b); });
   return centres;
 }
 

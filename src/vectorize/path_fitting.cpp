@@ -15,7 +15,9 @@ constexpr double kLargestSweep = 1.5 * Pi;
 // Points along an arc may step back this far (radians), as a smoothed pixel run wavers.
 constexpr double kBackStep = 0.05;
 
-double Dist(const Point& a, const Point& b) { return std::hypot(a.x - b.x, a.y - b.y); }
+double Dist(const Point& a, const Point& b) {
+  return std::hypot(a.x - b.x, a.y - b.y);
+}
 
 double SegmentDistance(const Point& p, const Point& a, const Point& b) {
   double dx = b.x - a.x, dy = b.y - a.y, len2 = dx * dx + dy * dy;
@@ -149,7 +151,8 @@ std::vector<Point> Smooth(const std::vector<Point>& points, bool closed, double 
 
 double PathLength(const std::vector<Point>& points) {
   double total = 0;
-  for (size_t i = 1; i < points.size(); ++i) total += std::hypot(points[i].x - points[i - 1].x, points[i].y - points[i - 1].y);
+  for (size_t i = 1; i < points.size(); ++i)
+    total += std::hypot(points[i].x - points[i - 1].x, points[i].y - points[i - 1].y);
   return total;
 }
 

@@ -23,7 +23,8 @@ void ForEachPiece(const Mask& mask, uint8_t value, bool eight, Visit visit) {
       size_t at = stack.back();
       stack.pop_back();
       piece.push_back(at);
-      int x = static_cast<int>(at % static_cast<size_t>(mask.width)), y = static_cast<int>(at / static_cast<size_t>(mask.width));
+      int x = static_cast<int>(at % static_cast<size_t>(mask.width)),
+          y = static_cast<int>(at / static_cast<size_t>(mask.width));
       for (int dy = -1; dy <= 1; ++dy) {
         for (int dx = -1; dx <= 1; ++dx) {
           if ((dx == 0 && dy == 0) || (!eight && dx != 0 && dy != 0) || !mask.Inside(x + dx, y + dy)) continue;

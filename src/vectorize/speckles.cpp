@@ -8,7 +8,8 @@ namespace {
 
 bool TouchesEdge(const Mask& mask, const std::vector<size_t>& piece) {
   for (size_t i : piece) {
-    int x = static_cast<int>(i % static_cast<size_t>(mask.width)), y = static_cast<int>(i / static_cast<size_t>(mask.width));
+    int x = static_cast<int>(i % static_cast<size_t>(mask.width)),
+        y = static_cast<int>(i / static_cast<size_t>(mask.width));
     if (x == 0 || y == 0 || x == mask.width - 1 || y == mask.height - 1) return true;
   }
   return false;

@@ -37,6 +37,8 @@ struct Tracing {
 
 // The picture pixel (column x, row y from the top) of a picture height pixels high, as a point at the
 // pixel's centre in picture units.
-inline Point PixelCentre(int x, int y, int height) { return {x + 0.5, height - y - 0.5}; }
+inline Point PixelCentre(int x, int y, int height) {
+  return {x + 0.5, height - y - 0.5};
+}
 
 }  // namespace quill::vectorize

@@ -46,7 +46,8 @@ std::string FindPicture(const std::string& name) {
 int Run(const std::string& parameterFile) {
   quill::VectorizerParameters params = quill::ReadParameterFile(parameterFile);
   if (!params.Ok()) return Fail(params.error);
-  for (const std::string& option : params.ignored) std::fprintf(stderr, "quill-vectorize: ignored: %s\n", option.c_str());
+  for (const std::string& option : params.ignored)
+    std::fprintf(stderr, "quill-vectorize: ignored: %s\n", option.c_str());
   quill::PictureRead read = quill::ReadPictureFile(FindPicture(params.picture));
   if (!read.Ok()) return Fail(read.error);
   auto progress = [&params](int percent) {

@@ -2,7 +2,6 @@
 // vectorizer beside the program, a parameter file's settings, a TIFF page, a vectorizer that writes
 // no drawing, bad pictures and bad usage; and quill trace convert on the home's annotation file.
 #include <gtest/gtest.h>
-
 #include <sys/stat.h>
 
 #include "pixels/bmp.h"
@@ -11,7 +10,9 @@
 namespace quill::test {
 namespace {
 
-std::string Quill() { return BinaryDir() + "/quill"; }
+std::string Quill() {
+  return BinaryDir() + "/quill";
+}
 
 int Count(const std::string& text, const std::string& word) {
   int n = 0;
@@ -59,7 +60,8 @@ TEST_F(TraceCommand, OutlinesAndCentreLines) {
 }
 
 TEST_F(TraceCommand, AParameterFilesSettingsAreUsed) {
-  WriteFile(home.File("lines.par"), "# mine\r\nwhatever.bmp\r\nwhatever.dxf\r\n-centerline lines\r\n-quant 2\r\n-voblack dark\r\n");
+  WriteFile(home.File("lines.par"),
+            "# mine\r\nwhatever.bmp\r\nwhatever.dxf\r\n-centerline lines\r\n-quant 2\r\n-voblack dark\r\n");
   RunResult r = Trace({home.File("cross.bmp"), "-o", home.File("p.dxf"), "--params", home.File("lines.par")});
   ASSERT_EQ(r.exitCode, 0) << r.err;
   EXPECT_EQ(Count(ReadFile(home.File("p.dxf")), "POLYLINE"), 4);
@@ -98,8 +100,9 @@ TEST_F(TraceCommand, BadPicturesAndBadUsage) {
 }
 
 TEST_F(TraceCommand, ConvertTurnsTheHomesAnnotationsIntoArtwork) {
-  WriteFile(home.File("QUILLPRO.ANT"), "[LABEL] 12 100 200 Arial O\r\n[LABEL] 12 200 200 Arial X\r\n"
-                                       "[LABEL] 12 300 100 Arial S\r\n[LINE] 100 200 300 200 255\r\n");
+  WriteFile(home.File("QUILLPRO.ANT"),
+            "[LABEL] 12 100 200 Arial O\r\n[LABEL] 12 200 200 Arial X\r\n"
+            "[LABEL] 12 300 100 Arial S\r\n[LINE] 100 200 300 200 255\r\n");
   RunResult r = Trace({"convert", "2.0", "1.0"});
   ASSERT_EQ(r.exitCode, 0) << r.err;
   EXPECT_EQ(r.out, "1\n");

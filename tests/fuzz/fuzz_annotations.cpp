@@ -1,9 +1,9 @@
 // An annotation file may hold anything: reading it back for the window, reading its marks and
 // converting its lines must end, and write only line records with finite numbers.
 #include <cmath>
-#include <cstdio>
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 
 #include "fuzz_import_job.h"
 #include "raster/annotations.h"

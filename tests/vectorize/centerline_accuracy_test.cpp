@@ -34,7 +34,8 @@ class CenterlineAccuracy : public ::testing::TestWithParam<Case> {};
 
 TEST_P(CenterlineAccuracy, TracesTheStrokesOnce) {
   const Case& c = GetParam();
-  std::vector<Stroke> strokes = test::FontStrokes(test::FontSource(quill::test::SourceDir(), c.font), c.text, c.capHeight, 20, 20 + c.capHeight * 0.7);
+  std::vector<Stroke> strokes = test::FontStrokes(test::FontSource(quill::test::SourceDir(), c.font), c.text,
+                                                  c.capHeight, 20, 20 + c.capHeight * 0.7);
   double right = 0;
   for (const Stroke& s : strokes) {
     for (const Point& p : s) right = std::max(right, p.x);
@@ -48,10 +49,10 @@ TEST_P(CenterlineAccuracy, TracesTheStrokesOnce) {
 
   double out = test::DirectedHausdorff(lines, strokes), in = test::DirectedHausdorff(strokes, lines);
   double ratio = test::TotalLength(lines) / test::TotalLength(strokes);
-  std::printf("%s \"%s\" at %.0f px, stroke %.0f px, %s: traced to strokes %.2f px, strokes to traced %.2f px, "
-              "length ratio %.3f, %zu paths\n",
-              c.font, c.text, c.capHeight, c.strokeWidth, c.curves ? "arcs" : "lines", out, in, ratio,
-              traced.lines.size());
+  std::printf(
+      "%s \"%s\" at %.0f px, stroke %.0f px, %s: traced to strokes %.2f px, strokes to traced %.2f px, "
+      "length ratio %.3f, %zu paths\n",
+      c.font, c.text, c.capHeight, c.strokeWidth, c.curves ? "arcs" : "lines", out, in, ratio, traced.lines.size());
   EXPECT_LE(out, 3.0);
   EXPECT_LE(in, 4.0);
   EXPECT_GT(ratio, 0.9);
@@ -59,15 +60,13 @@ TEST_P(CenterlineAccuracy, TracesTheStrokesOnce) {
   EXPECT_TRUE(traced.wide.ink.empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Fonts, CenterlineAccuracy,
-                         ::testing::Values(Case{"SIMPLEX", "QUILLMARK 2024", 120, 9, false},
-                                           Case{"SIMPLEX", "engrave", 120, 9, true},
-                                           Case{"SIMPLEX", "ENGRAVING TOOLS", 100, 6, false},
-                                           Case{"SIMPLEX", "ENGRAVING TOOLS", 100, 6, true},
-                                           Case{"SCRIPT", "Signature", 150, 4, true},
-                                           Case{"DUPLEX", "HELLO", 150, 4, false},
-                                           Case{"SANS", "AXE 47", 100, 12, false},
-                                           Case{"SANS", "WHY 2024", 80, 5, true}));
+INSTANTIATE_TEST_SUITE_P(
+    Fonts, CenterlineAccuracy,
+    ::testing::Values(Case{"SIMPLEX", "QUILLMARK 2024", 120, 9, false}, Case{"SIMPLEX", "engrave", 120, 9, true},
+                      Case{"SIMPLEX", "ENGRAVING TOOLS", 100, 6, false},
+                      Case{"SIMPLEX", "ENGRAVING TOOLS", 100, 6, true}, Case{"SCRIPT", "Signature", 150, 4, true},
+                      Case{"DUPLEX", "HELLO", 150, 4, false}, Case{"SANS", "AXE 47", 100, 12, false},
+                      Case{"SANS", "WHY 2024", 80, 5, true}));
 
 }  // namespace
 }  // namespace quill::vectorize

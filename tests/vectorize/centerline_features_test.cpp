@@ -35,7 +35,8 @@ TEST(CenterlineTrace, AThickBarIsOneLineAlongItsMiddle) {
 
 TEST(CenterlineTrace, ARingIsOneClosedLineAndADotAPoint) {
   Stroke circle;
-  for (int i = 0; i <= 72; ++i) circle.push_back({100 + 60 * std::cos(i * M_PI / 36), 100 + 60 * std::sin(i * M_PI / 36)});
+  for (int i = 0; i <= 72; ++i)
+    circle.push_back({100 + 60 * std::cos(i * M_PI / 36), 100 + 60 * std::sin(i * M_PI / 36)});
   CenterlineOptions options;
   options.curves = true;
   CenterlineTrace t = TraceCenterlines(InkOf({circle, {{180, 180}, {180.5, 180}}}, 200, 200, 8), options);

@@ -56,7 +56,7 @@ TEST(DxfWriter, TheProgramsOwnImportReadsLinesAndArcs) {
       ++arcs;
       EXPECT_NEAR(rec.r[0], 25, 1e-6);  // centre
       EXPECT_NEAR(rec.r[1], 0, 1e-6);
-      EXPECT_NEAR(rec.r[2], 5, 1e-6);   // radius
+      EXPECT_NEAR(rec.r[2], 5, 1e-6);  // radius
     }
   }
   EXPECT_EQ(lines, 5);  // the square's four sides and the line after the arc

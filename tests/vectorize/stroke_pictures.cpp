@@ -146,7 +146,8 @@ double DirectedHausdorff(const std::vector<Stroke>& from, const std::vector<Stro
   // The points of `to` in cells of 4 pixels, searched ring by ring outwards.
   constexpr double cell = 4;
   std::map<std::pair<long, long>, std::vector<Point>> grid;
-  for (const Point& p : b) grid[{std::lround(std::floor(p.x / cell)), std::lround(std::floor(p.y / cell))}].push_back(p);
+  for (const Point& p : b)
+    grid[{std::lround(std::floor(p.x / cell)), std::lround(std::floor(p.y / cell))}].push_back(p);
   double worst = 0;
   for (const Point& p : a) {
     long cx = std::lround(std::floor(p.x / cell)), cy = std::lround(std::floor(p.y / cell));

@@ -16,7 +16,8 @@ class VectorizerProgram : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(quill::test::FileExists(program)) << "build quill-vectorize first";
-    std::vector<test::Stroke> strokes = test::FontStrokes(test::FontSource(quill::test::SourceDir(), "SIMPLEX"), "QM", 80, 20, 30);
+    std::vector<test::Stroke> strokes =
+        test::FontStrokes(test::FontSource(quill::test::SourceDir(), "SIMPLEX"), "QM", 80, 20, 30);
     ASSERT_TRUE(WriteBmp(home.File("QP2008R2V.BMP"), test::DrawStrokes(strokes, 220, 140, 6)));
   }
 

@@ -8,7 +8,9 @@ namespace quill {
 
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v'; }
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v';
+}
 
 std::vector<std::string> SplitFields(std::string_view s) {
   std::vector<std::string> out;

@@ -34,11 +34,11 @@ std::string FontName(const std::string& font) {
 
 std::string FormatOne(const Annotation& a) {
   if (a.kind == AnnotationKind::Line) {
-    return "[LINE] " + PixelText(a.x1) + " " + PixelText(a.y1) + " " + PixelText(a.x2) + " " + PixelText(a.y2) +
-           " " + IntToText(a.colour);
+    return "[LINE] " + PixelText(a.x1) + " " + PixelText(a.y1) + " " + PixelText(a.x2) + " " + PixelText(a.y2) + " " +
+           IntToText(a.colour);
   }
-  return "[LABEL] " + IntToText(a.size) + " " + PixelText(a.x1) + " " + PixelText(a.y1) + " " + FontName(a.font) +
-         " " + MarkText(a.text);
+  return "[LABEL] " + IntToText(a.size) + " " + PixelText(a.x1) + " " + PixelText(a.y1) + " " + FontName(a.font) + " " +
+         MarkText(a.text);
 }
 
 bool ParseOne(const std::string& line, Annotation& out) {

@@ -75,7 +75,7 @@ class OptionReader {
     }
   }
   bool ReadNumberOption(const std::string& name, const std::string& value) {
-    int* target = name == "-lwidth"  ? &p_.settings.lineWidth
+    int* target = name == "-lwidth"    ? &p_.settings.lineWidth
                   : name == "-gapfill" ? &p_.gapFill
                   : name == "-grit"    ? &p_.settings.noise
                   : name == "-quant"   ? &p_.settings.colours

@@ -14,9 +14,9 @@ struct VectorizerParameters {
   std::string picture;  // as the file names them: relative to the vectorizer's working folder
   std::string drawing;
   RasterToVectorSettings settings;
-  int gapFill = 0;         // "-gapfill N": gaps up to N pixels are bridged (0: none)
-  bool dosLines = false;   // "-dxfopt form dos": the drawing's lines end in carriage return, line feed
-  bool monitor = false;    // "-monitor": progress lines on standard output
+  int gapFill = 0;                   // "-gapfill N": gaps up to N pixels are bridged (0: none)
+  bool dosLines = false;             // "-dxfopt form dos": the drawing's lines end in carriage return, line feed
+  bool monitor = false;              // "-monitor": progress lines on standard output
   std::vector<std::string> ignored;  // options this reader does not know, as written
   std::string error;                 // why the file cannot be used; empty when it can
 

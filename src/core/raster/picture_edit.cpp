@@ -17,7 +17,9 @@ int QuarterTurns(double degrees) {
   return static_cast<int>(((static_cast<long long>(r) % 4) + 4) % 4);
 }
 
-int Channels(const Picture& p) { return p.Format() == PixelFormat::Rgb24 ? 3 : 1; }
+int Channels(const Picture& p) {
+  return p.Format() == PixelFormat::Rgb24 ? 3 : 1;
+}
 
 // Bilinear sample of the picture at (x, y) into out (1 or 3 bytes); white outside.
 void Sample(const Picture& p, double x, double y, uint8_t* out) {

@@ -11,7 +11,7 @@ struct PictureEffects {
   int contrast = 0;    // -100 (flat grey) to 100 (twice the contrast)
   int threshold = 0;   // 1 to 255: black below, white from it on; 0: none
   bool invert = false;
-  bool grey = false;   // the colours become their brightness
+  bool grey = false;  // the colours become their brightness
 
   bool None() const { return brightness == 0 && contrast == 0 && threshold == 0 && !invert && !grey; }
 };

@@ -23,7 +23,8 @@ constexpr int kScanTimeout = 900;
 
 void ReportFailure(Ui& ui, const ScanSettings& settings, const ChildResult& r, const std::string& what) {
   if (r.status == ChildResult::NotStarted) {
-    ui.Error("Scanning needs the program " + settings.program + " (Debian package sane-utils), which cannot be started.");
+    ui.Error("Scanning needs the program " + settings.program +
+             " (Debian package sane-utils), which cannot be started.");
   } else if (r.status == ChildResult::TimedOut) {
     ui.Error(what + " did not finish in time and was stopped.");
   } else {
@@ -93,8 +94,9 @@ ScannerList ListScanners(Ui& ui, const ScanSettings& settings) {
   list.devices = ParseScannerList(r.output);
   list.ok = true;
   if (list.devices.empty()) {
-    ui.Inform("No scanner was found.\nConnect the scanner, switch it on and check that SANE knows it "
-              "(scanimage -L lists the scanners SANE finds).");
+    ui.Inform(
+        "No scanner was found.\nConnect the scanner, switch it on and check that SANE knows it "
+        "(scanimage -L lists the scanners SANE finds).");
   }
   return list;
 }
@@ -102,8 +104,12 @@ ScannerList ListScanners(Ui& ui, const ScanSettings& settings) {
 Picture Scan(Ui& ui, const ScanSettings& settings, const std::string& workFile) {
   ::unlink(workFile.c_str());
   ChildRun run;
-  run.argv = {settings.program, "--format=tiff", "--progress", "--output-file=" + workFile,
-              "--resolution=" + IntToText(settings.resolution), "--mode=" + settings.mode};
+  run.argv = {settings.program,
+              "--format=tiff",
+              "--progress",
+              "--output-file=" + workFile,
+              "--resolution=" + IntToText(settings.resolution),
+              "--mode=" + settings.mode};
   if (!settings.device.empty()) run.argv.insert(run.argv.begin() + 1, "--device-name=" + settings.device);
   run.timeoutSeconds = kScanTimeout;
   ChildResult r = RunWithProgress(ui, run, "Scanning");

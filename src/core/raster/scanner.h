@@ -26,8 +26,8 @@ struct ScannerDevice {
 
 struct ScanSettings {
   std::string program = "scanimage";
-  std::string device;      // empty: the first device found
-  int resolution = 300;    // dots per inch
+  std::string device;         // empty: the first device found
+  int resolution = 300;       // dots per inch
   std::string mode = "Gray";  // SANE's scan mode: "Lineart", "Gray" or "Color"
 };
 

@@ -39,7 +39,6 @@ std::vector<std::string> ParameterFileLines(const RasterToVectorSettings& settin
 // Replaces the file whole (lines ended by carriage return and line feed); nothing is written for an
 // empty name.  False when it could not be written.
 bool WriteParameterFile(const std::string& path, const RasterToVectorSettings& settings,
-                        const std::string& picture = TracePictureName,
-                        const std::string& drawing = TraceDrawingName);
+                        const std::string& picture = TracePictureName, const std::string& drawing = TraceDrawingName);
 
 }  // namespace quill

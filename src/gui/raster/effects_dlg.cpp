@@ -51,7 +51,8 @@ TEffectsDlg::TEffectsDlg(QWidget* parent)
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-  for (QSlider* s : {brightness_, contrast_, threshold_}) connect(s, &QSlider::valueChanged, this, &TEffectsDlg::Preview);
+  for (QSlider* s : {brightness_, contrast_, threshold_})
+    connect(s, &QSlider::valueChanged, this, &TEffectsDlg::Preview);
   for (QCheckBox* b : {invert_, grey_}) connect(b, &QCheckBox::toggled, this, &TEffectsDlg::Preview);
   auto* row = new QHBoxLayout;
   row->addLayout(form);

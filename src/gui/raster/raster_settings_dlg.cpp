@@ -77,7 +77,9 @@ void TRas2vecdlg::Show(const RasterToVectorSettings& s) {
   omitBrightest_->setChecked(s.omitBrightest);
 }
 
-void TRas2vecdlg::Defaults() { Show(RasterToVectorSettings{}); }
+void TRas2vecdlg::Defaults() {
+  Show(RasterToVectorSettings{});
+}
 
 bool TRas2vecdlg::Ask() {
   Show(settings_);

@@ -20,7 +20,9 @@ namespace quill {
 
 namespace {
 
-QString WithoutAccessKeys(QString caption) { return caption.remove('&'); }
+QString WithoutAccessKeys(QString caption) {
+  return caption.remove('&');
+}
 
 }  // namespace
 
@@ -67,7 +69,9 @@ TScanForm::TScanForm(DesktopContext& context, TCoordinateDlg& coordinates, QWidg
 
 TScanForm::~TScanForm() = default;
 
-void TScanForm::SetChoosers(std::unique_ptr<FileChoosers> choosers) { choosers_ = std::move(choosers); }
+void TScanForm::SetChoosers(std::unique_ptr<FileChoosers> choosers) {
+  choosers_ = std::move(choosers);
+}
 
 int TScanForm::Run() {
   session_.Shown();
@@ -94,7 +98,9 @@ QAction* TScanForm::Button(const QString& hint) const {
   return nullptr;
 }
 
-QString TScanForm::StatusText() const { return status_->text(); }
+QString TScanForm::StatusText() const {
+  return status_->text();
+}
 
 void TScanForm::PictureChanged() {
   view_->PictureChanged();
@@ -110,7 +116,9 @@ void TScanForm::ShowStatus() {
   status_->setText(text);
 }
 
-void TScanForm::reject() { Exit(); }
+void TScanForm::reject() {
+  Exit();
+}
 
 void TScanForm::closeEvent(QCloseEvent* event) {
   event->ignore();

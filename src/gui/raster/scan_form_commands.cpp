@@ -66,7 +66,8 @@ void TScanForm::SavePicture() {
 bool TScanForm::SavePictureAs() {
   std::string proposed = session_.Document().Name();
   if (!proposed.empty() && !IsBitmapName(proposed)) proposed = proposed.substr(0, proposed.find_last_of('.')) + ".BMP";
-  std::string path = choosers_->SaveFile(this, proposed.empty() ? job_.paths.ExeDir : proposed, kSaveFilter, "BMP", true);
+  std::string path =
+      choosers_->SaveFile(this, proposed.empty() ? job_.paths.ExeDir : proposed, kSaveFilter, "BMP", true);
   if (path.empty()) return false;
   if (session_.Document().Save(path)) return true;
   job_.ui.Warn("Picture File access error [" + path + "]");
@@ -84,8 +85,8 @@ void TScanForm::PrintTo(QPrinter& printer) {
   if (image.isNull()) return;
   QPainter p(&printer);
   QRect page = p.viewport();
-  double scale = std::min(static_cast<double>(page.width()) / image.width(),
-                          static_cast<double>(page.height()) / image.height());
+  double scale =
+      std::min(static_cast<double>(page.width()) / image.width(), static_cast<double>(page.height()) / image.height());
   p.scale(scale, scale);
   p.drawImage(0, 0, image);
   for (const Annotation& a : session_.Document().Marks()) {

@@ -24,10 +24,13 @@ QAction* TScanForm::Item(QMenu* menu, QToolBar* tools, const char* caption, cons
 void TScanForm::BuildMenus(QMenuBar* bar, QToolBar* tools) {
   QMenu* file = bar->addMenu("&File");
   Item(file, tools, "&New", "New Picture", [this] { NewPicture(); });
-  Item(file, tools, "&Open", "Open Picture", [this] { OpenPicture(); }, QKeySequence::Open);
-  Item(file, tools, "&Save", "Save Picture", [this] { SavePicture(); }, QKeySequence::Save);
+  Item(
+      file, tools, "&Open", "Open Picture", [this] { OpenPicture(); }, QKeySequence::Open);
+  Item(
+      file, tools, "&Save", "Save Picture", [this] { SavePicture(); }, QKeySequence::Save);
   Item(file, nullptr, "Save &As", nullptr, [this] { SavePictureAs(); });
-  Item(file, tools, "&Print", "Print Picture", [this] { PrintPicture(); }, QKeySequence::Print);
+  Item(
+      file, tools, "&Print", "Print Picture", [this] { PrintPicture(); }, QKeySequence::Print);
   file->addSeparator();
   Item(file, nullptr, "S&elect Scanner", nullptr, [this] { SelectScanner(); });
   Item(file, tools, "&Scan", "Scan a Picture", [this] { ScanPicture(); });
@@ -35,10 +38,14 @@ void TScanForm::BuildMenus(QMenuBar* bar, QToolBar* tools) {
   Item(file, tools, "E&xit", "Exit", [this] { Exit(); });
 
   QMenu* edit = bar->addMenu("&Edit");
-  Item(edit, tools, "Undo", "Undo", [this] { Undo(); }, QKeySequence::Undo);
-  Item(edit, tools, "&Cut", "Cut", [this] { CutOrCopy(true); }, QKeySequence::Cut);
-  Item(edit, tools, "Copy", "Copy", [this] { CutOrCopy(false); }, QKeySequence::Copy);
-  Item(edit, tools, "Paste", "Paste", [this] { Paste(); }, QKeySequence::Paste);
+  Item(
+      edit, tools, "Undo", "Undo", [this] { Undo(); }, QKeySequence::Undo);
+  Item(
+      edit, tools, "&Cut", "Cut", [this] { CutOrCopy(true); }, QKeySequence::Cut);
+  Item(
+      edit, tools, "Copy", "Copy", [this] { CutOrCopy(false); }, QKeySequence::Copy);
+  Item(
+      edit, tools, "Paste", "Paste", [this] { Paste(); }, QKeySequence::Paste);
 
   QMenu* modify = bar->addMenu("&Modify");
   Item(modify, tools, "&Rotate", "Rotate Picture", [this] { Rotate(); });

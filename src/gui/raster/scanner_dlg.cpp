@@ -12,7 +12,11 @@
 namespace quill {
 
 TScannerDlg::TScannerDlg(Ui& ui, QWidget* parent)
-    : QDialog(parent), ui_(ui), list_(new QListWidget(this)), resolution_(new QSpinBox(this)), mode_(new QComboBox(this)) {
+    : QDialog(parent),
+      ui_(ui),
+      list_(new QListWidget(this)),
+      resolution_(new QSpinBox(this)),
+      mode_(new QComboBox(this)) {
   setObjectName("TScannerDlg");
   setWindowTitle("Select Scanner");
   list_->setObjectName("Scanners");

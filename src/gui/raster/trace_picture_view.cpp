@@ -21,7 +21,9 @@ constexpr double kMinZoom = 0.02, kMaxZoom = 64.0;
 // How near (screen pixels) the mouse must come to an annotation to pick it.
 constexpr double kPickReach = 6.0;
 
-QColor ColourOf(Color c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
+QColor ColourOf(Color c) {
+  return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
+}
 
 }  // namespace
 
@@ -45,7 +47,9 @@ PicturePoint TracePictureView::ToPicture(const QPointF& widget) const {
   return {std::round(p.x()), std::round(p.y())};
 }
 
-QPointF TracePictureView::ToWidget(double x, double y) const { return Transform().map(QPointF(x, y)); }
+QPointF TracePictureView::ToWidget(double x, double y) const {
+  return Transform().map(QPointF(x, y));
+}
 
 QPoint TracePictureView::ScreenPixel(double x, double y) const {
   QPointF at = ToWidget(x, y);
@@ -76,8 +80,9 @@ void TracePictureView::SizeToZoom() {
 
 void TracePictureView::Fit() {
   if (image_.isNull()) return;
-  zoom_ = std::clamp(std::min(static_cast<double>(width()) / image_.width(), static_cast<double>(height()) / image_.height()),
-                     kMinZoom, kMaxZoom);
+  zoom_ = std::clamp(
+      std::min(static_cast<double>(width()) / image_.width(), static_cast<double>(height()) / image_.height()),
+      kMinZoom, kMaxZoom);
   offset_ = {(width() - image_.width() * zoom_) / 2, (height() - image_.height() * zoom_) / 2};
 }
 
@@ -95,7 +100,9 @@ void TracePictureView::SetZoom(double zoom) {
   Changed();
 }
 
-void TracePictureView::ResetZoom() { SetZoom(1.0); }
+void TracePictureView::ResetZoom() {
+  SetZoom(1.0);
+}
 
 void TracePictureView::ToggleStretch() {
   if (stretched_) return ResetZoom();

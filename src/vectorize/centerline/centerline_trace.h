@@ -12,10 +12,10 @@
 namespace quill::vectorize {
 
 struct CenterlineOptions {
-  int speckle = 0;              // specks and pinholes of at most this many pixels go first
-  double gap = 0;               // free ends at most this far apart (pixels) that face each other are joined
-  double maxStrokeWidth = 50;   // wider pieces of ink are no strokes: they go to `wide` for outlining
-  bool curves = false;          // tangent arcs through the smoothed chains; otherwise straight segments
+  int speckle = 0;             // specks and pinholes of at most this many pixels go first
+  double gap = 0;              // free ends at most this far apart (pixels) that face each other are joined
+  double maxStrokeWidth = 50;  // wider pieces of ink are no strokes: they go to `wide` for outlining
+  bool curves = false;         // tangent arcs through the smoothed chains; otherwise straight segments
 };
 
 struct CenterlineTrace {

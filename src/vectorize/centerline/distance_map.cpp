@@ -61,9 +61,7 @@ DistanceMap DistanceToPaper(const Mask& mask) {
   size_t longest = std::max(w, h) + 2;
   std::vector<double> f(longest), d(longest), z(longest + 1), line;
   std::vector<int> v(longest);
-  auto fit = [&](size_t n) {
-    f.resize(n + 2), d.resize(n + 2), z.resize(n + 3), v.resize(n + 2);
-  };
+  auto fit = [&](size_t n) { f.resize(n + 2), d.resize(n + 2), z.resize(n + 3), v.resize(n + 2); };
   fit(h);
   line.resize(h);
   for (size_t x = 0; x < w; ++x) {

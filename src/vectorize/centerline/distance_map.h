@@ -14,7 +14,9 @@ struct DistanceMap {
   int width = 0, height = 0;
   std::vector<float> distance;  // pixels; 0 on paper
 
-  float At(int x, int y) const { return distance[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x)]; }
+  float At(int x, int y) const {
+    return distance[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x)];
+  }
 };
 
 // Beyond the picture's edge counts as paper.

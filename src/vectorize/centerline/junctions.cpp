@@ -24,7 +24,9 @@ struct RunEnd {
   bool fitted = false;
 };
 
-double Dist(const Point& a, const Point& b) { return std::hypot(a.x - b.x, a.y - b.y); }
+double Dist(const Point& a, const Point& b) {
+  return std::hypot(a.x - b.x, a.y - b.y);
+}
 
 // Point k of the run counted from the node's end.
 const Point& FromNode(const SkeletonEdge& e, bool atStart, size_t k) {
@@ -47,7 +49,8 @@ RunEnd Fit(const SkeletonEdge& e, int id, bool atStart, const Point& node, doubl
   for (const Point& q : window) mx += q.x, my += q.y;
   mx /= static_cast<double>(window.size()), my /= static_cast<double>(window.size());
   double sxx = 0, sxy = 0, syy = 0;
-  for (const Point& q : window) sxx += (q.x - mx) * (q.x - mx), sxy += (q.x - mx) * (q.y - my), syy += (q.y - my) * (q.y - my);
+  for (const Point& q : window)
+    sxx += (q.x - mx) * (q.x - mx), sxy += (q.x - mx) * (q.y - my), syy += (q.y - my) * (q.y - my);
   double angle = 0.5 * std::atan2(2 * sxy, sxx - syy);
   r.through = {mx, my};
   r.direction = {std::cos(angle), std::sin(angle)};

@@ -14,7 +14,9 @@ namespace {
 constexpr double kDirectionReach = 6.0;
 constexpr double kJoinCosine = 0.5;  // 60 degrees
 
-int OtherEnd(const SkeletonEdge& e, int node) { return e.from == node ? e.to : e.from; }
+int OtherEnd(const SkeletonEdge& e, int node) {
+  return e.from == node ? e.to : e.from;
+}
 
 int LiveDegree(const SkeletonGraph& g, int node) {
   int n = 0;
@@ -152,7 +154,9 @@ void JoinGaps(std::vector<Chain>& chains, double gap) {
   }
   // Ends sorted into cells a gap wide; only neighbouring cells can hold a partner.
   std::map<std::pair<long, long>, std::vector<size_t>> cells;
-  auto cell = [gap](const Point& p) { return std::make_pair(std::lround(std::floor(p.x / gap)), std::lround(std::floor(p.y / gap))); };
+  auto cell = [gap](const Point& p) {
+    return std::make_pair(std::lround(std::floor(p.x / gap)), std::lround(std::floor(p.y / gap)));
+  };
   for (size_t i = 0; i < ends.size(); ++i) cells[cell(ends[i].at)].push_back(i);
   std::vector<std::tuple<double, size_t, size_t>> pairs;
   for (size_t i = 0; i < ends.size(); ++i) {
@@ -186,7 +190,8 @@ void JoinGaps(std::vector<Chain>& chains, double gap) {
       if (e.chain == b.chain) e.chain = a.chain, e.atStart = false;
     }
   }
-  chains.erase(std::remove_if(chains.begin(), chains.end(), [](const Chain& c) { return c.points.empty(); }), chains.end());
+  chains.erase(std::remove_if(chains.begin(), chains.end(), [](const Chain& c) { return c.points.empty(); }),
+               chains.end());
 }
 
 }  // namespace quill::vectorize

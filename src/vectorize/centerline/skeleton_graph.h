@@ -12,9 +12,9 @@
 namespace quill::vectorize {
 
 struct SkeletonNode {
-  Point at;               // picture units
-  float width = 0;        // the stroke's width there (twice the distance to paper)
-  bool junction = false;  // where three or more skeleton runs met
+  Point at;                // picture units
+  float width = 0;         // the stroke's width there (twice the distance to paper)
+  bool junction = false;   // where three or more skeleton runs met
   std::vector<int> edges;  // live edges meeting here (an edge that returns here is listed twice)
 };
 

@@ -15,7 +15,9 @@ constexpr int kDy[8] = {-1, -1, 0, 1, 1, 1, 0, -1};
 
 using Table = std::array<uint8_t, 256>;
 
-bool Bit(int code, int i) { return (code >> i) & 1; }
+bool Bit(int code, int i) {
+  return (code >> i) & 1;
+}
 
 // Guo and Hall's test for one of the two passes: it peels as evenly as Zhang and Suen's but never
 // wipes out a stroke that has thinned to a two-pixel diagonal.
@@ -25,8 +27,8 @@ Table PeelTable(int pass) {
     // P2 (north) to P9 (north-west), as the paper numbers them.
     bool p[10] = {};
     for (int i = 0; i < 8; ++i) p[i + 2] = Bit(code, i);
-    int c = (!p[2] && (p[3] || p[4])) + (!p[4] && (p[5] || p[6])) + (!p[6] && (p[7] || p[8])) +
-            (!p[8] && (p[9] || p[2]));
+    int c =
+        (!p[2] && (p[3] || p[4])) + (!p[4] && (p[5] || p[6])) + (!p[6] && (p[7] || p[8])) + (!p[8] && (p[9] || p[2]));
     int n1 = (p[9] || p[2]) + (p[3] || p[4]) + (p[5] || p[6]) + (p[7] || p[8]);
     int n2 = (p[2] || p[3]) + (p[4] || p[5]) + (p[6] || p[7]) + (p[8] || p[9]);
     int n = std::min(n1, n2);
@@ -65,7 +67,8 @@ Table StairTable() {
 // The mask with a border of paper, so every pixel looked at has eight neighbours.
 class Padded {
  public:
-  explicit Padded(const Mask& m) : w_(m.width + 2), h_(m.height + 2), ink_(static_cast<size_t>(w_) * static_cast<size_t>(h_), 0) {
+  explicit Padded(const Mask& m)
+      : w_(m.width + 2), h_(m.height + 2), ink_(static_cast<size_t>(w_) * static_cast<size_t>(h_), 0) {
     for (int y = 0; y < m.height; ++y) {
       for (int x = 0; x < m.width; ++x) ink_[At(x + 1, y + 1)] = m.At(x, y);
     }

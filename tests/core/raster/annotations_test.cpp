@@ -1,8 +1,9 @@
 // The annotation file: lines and marks written in the form the conversion reads, and read back.
+#include "raster/annotations.h"
+
 #include <gtest/gtest.h>
 
 #include "raster/annotation_fields.h"
-#include "raster/annotations.h"
 #include "test_support.h"
 
 namespace quill {

@@ -1,10 +1,11 @@
 // Editing the traced picture: quarter turns move pixels exactly and the drawn lines with them, odd
 // angles grow the picture, mirroring, cut, copy and paste, the effects, and undo of all of it.
+#include "raster/picture_edit.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-#include "raster/picture_edit.h"
 #include "raster/picture_effects.h"
 #include "raster/trace_document.h"
 

@@ -1,11 +1,12 @@
 // Picture files read without windows: multi-page TIFF files through the TIFF library, bitmaps, and
 // files that are damaged, empty or far too large.
+#include "raster/picture_file.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
 
 #include "pixels/bmp.h"
-#include "raster/picture_file.h"
 #include "records/little_endian.h"
 #include "test_support.h"
 #include "tiffio32.h"
@@ -24,10 +25,12 @@ HGLOBAL GreyDib(int width, int height, Level level) {
   h.biSize = 40, h.biWidth = width, h.biHeight = height, h.biPlanes = 1, h.biBitCount = 8, h.biClrUsed = 256;
   std::memcpy(bytes, &h, sizeof h);
   auto* table = reinterpret_cast<RGBQUAD*>(bytes + sizeof h);
-  for (int i = 0; i < 256; ++i) table[i] = {static_cast<uint8_t>(i), static_cast<uint8_t>(i), static_cast<uint8_t>(i), 0};
+  for (int i = 0; i < 256; ++i)
+    table[i] = {static_cast<uint8_t>(i), static_cast<uint8_t>(i), static_cast<uint8_t>(i), 0};
   unsigned char* rows = bytes + sizeof h + 256 * sizeof(RGBQUAD);
   for (int y = 0; y < height; ++y) {
-    for (int x = 0; x < width; ++x) rows[static_cast<size_t>(height - 1 - y) * stride + static_cast<size_t>(x)] = level(x, y);
+    for (int x = 0; x < width; ++x)
+      rows[static_cast<size_t>(height - 1 - y) * stride + static_cast<size_t>(x)] = level(x, y);
   }
   GlobalUnlock(block);
   return block;
@@ -84,7 +87,8 @@ TEST_F(PictureFileTest, DamagedAndTruncatedFilesAreSaidNotRead) {
     EXPECT_NE(r.error.find("cut.tif"), std::string::npos);
   }
   std::string error;
-  test::WriteFile(dir.File("junk.tif"), "II*\0garbage that is no directory at all, repeated to pass a hundred bytes........");
+  test::WriteFile(dir.File("junk.tif"),
+                  "II*\0garbage that is no directory at all, repeated to pass a hundred bytes........");
   EXPECT_EQ(PicturePageCount(dir.File("junk.tif"), &error), 0);
   EXPECT_FALSE(error.empty());
   EXPECT_FALSE(ReadPictureFile(dir.File("missing.bmp")).Ok());
@@ -97,7 +101,7 @@ TEST_F(PictureFileTest, APictureTooLargeIsRefused) {
   b[0] = 'I', b[1] = 'I';
   PutLittleEndian<uint16_t>(b + 2, 42);
   PutLittleEndian<uint32_t>(b + 4, 8);
-  const uint16_t tags[][3] = {{256, 4, 0}, {257, 4, 0}, {258, 3, 8}, {259, 3, 1}, {262, 3, 1},
+  const uint16_t tags[][3] = {{256, 4, 0},   {257, 4, 0}, {258, 3, 8},     {259, 3, 1}, {262, 3, 1},
                               {273, 4, 200}, {277, 3, 1}, {278, 4, 50000}, {279, 4, 16}};
   PutLittleEndian<uint16_t>(b + 8, 9);
   for (int i = 0; i < 9; ++i) {
@@ -106,8 +110,10 @@ TEST_F(PictureFileTest, APictureTooLargeIsRefused) {
     PutLittleEndian<uint16_t>(e + 2, tags[i][1]);
     PutLittleEndian<uint32_t>(e + 4, 1);
     uint32_t value = tags[i][0] == 256 || tags[i][0] == 257 ? 50000 : tags[i][2];
-    if (tags[i][1] == 3) PutLittleEndian<uint16_t>(e + 8, static_cast<uint16_t>(value));
-    else PutLittleEndian<uint32_t>(e + 8, value);
+    if (tags[i][1] == 3)
+      PutLittleEndian<uint16_t>(e + 8, static_cast<uint16_t>(value));
+    else
+      PutLittleEndian<uint32_t>(e + 8, value);
   }
   test::WriteFile(dir.File("huge.tif"), f);
   PictureRead r = ReadPictureFile(dir.File("huge.tif"));

@@ -47,8 +47,8 @@ TEST_F(TraceConversionTest, AnXMarkAboveTheOriginTurnsTheDrawingAQuarterTurn) {
 }
 
 TEST_F(TraceConversionTest, LaterMarksReplaceEarlierOnesAndOtherMarksAreIgnored) {
-  WriteAnnotations({"[LABEL] 12 5 5 Arial O", "[LABEL] 12 50 60 Arial Q", "[LABEL] 12 10 20 Arial O",
-                    "[LINE] 10 20 30 20 255"});
+  WriteAnnotations(
+      {"[LABEL] 12 5 5 Arial O", "[LABEL] 12 50 60 Arial Q", "[LABEL] 12 10 20 Arial O", "[LINE] 10 20 30 20 255"});
   ScaleMarks m = ReadScaleMarks(job.paths.AntFileName);
   EXPECT_EQ(m.ox, 10);
   EXPECT_EQ(m.oy, 20);
@@ -59,8 +59,8 @@ TEST_F(TraceConversionTest, LaterMarksReplaceEarlierOnesAndOtherMarksAreIgnored)
 }
 
 TEST_F(TraceConversionTest, FieldsThatAreNoNumbersCountAsZero) {
-  WriteAnnotations({"garbage line", "[LINE] abc 20 1e2 20x 255", "[LABEL] 12 nan 7 Arial O",
-                    "[LINE] 1 2", "[LINE] 5 5 5 5 255", "[LINE]"});
+  WriteAnnotations({"garbage line", "[LINE] abc 20 1e2 20x 255", "[LABEL] 12 nan 7 Arial O", "[LINE] 1 2",
+                    "[LINE] 5 5 5 5 255", "[LINE]"});
   ScaleMarks m = ReadScaleMarks(job.paths.AntFileName);
   EXPECT_EQ(m.ox, 0);
   EXPECT_EQ(m.oy, 7);

@@ -38,7 +38,8 @@ class TraceSessionTest : public RasterTest {
   }
 
   static constexpr const char* kDrawing =
-      "printf '  0\\r\\nSECTION\\r\\n  2\\r\\nENTITIES\\r\\n  0\\r\\nLINE\\r\\n  8\\r\\n0\\r\\n 10\\r\\n0\\r\\n 20\\r\\n0\\r\\n"
+      "printf '  0\\r\\nSECTION\\r\\n  2\\r\\nENTITIES\\r\\n  0\\r\\nLINE\\r\\n  8\\r\\n0\\r\\n 10\\r\\n0\\r\\n "
+      "20\\r\\n0\\r\\n"
       " 11\\r\\n1\\r\\n 21\\r\\n1\\r\\n  0\\r\\nENDSEC\\r\\n  0\\r\\nEOF\\r\\n' > QP2008R2V.dxf";
 
   TraceSession session;

@@ -2,13 +2,13 @@
 // it, the three marks placed, the window left through the coordinate window and the right artwork
 // line found; a click without a drag; zoom and scrolling that do not shift a line; the edit mode; the
 // picture's commands; raster to vector and the main window's import of its drawing.
+#include <QCheckBox>
 #include <QClipboard>
 #include <QImage>
 #include <QPrinter>
+#include <QScrollBar>
 #include <QSlider>
 #include <QSpinBox>
-#include <QCheckBox>
-#include <QScrollBar>
 
 #include "raster/effects_dlg.h"
 #include "raster/raster_settings_dlg.h"
