@@ -41,7 +41,8 @@ bool TraceSession::RasterToVector(const RasterToVectorSettings& settings, const 
 }
 
 bool TraceSession::Leave(const LeaveWindows& windows) {
-  if (rasterDone_) return false;
+  // Without a picture nothing was drawn: there is nothing to save or convert.
+  if (rasterDone_ || document_.Image().Empty()) return false;
   if (document_.Name().empty() && !(windows.saveAs && windows.saveAs())) return false;
   errno = 0;
   if (!WriteAnnotationFile(job_.paths.AntFileName, document_.Marks())) {

@@ -55,9 +55,10 @@ class TraceSession {
   // is ready for the main window to import.
   bool RasterToVector(const RasterToVectorSettings& settings, const VectorizerChoice& vectorizer);
 
-  // "E&xit": nothing after a raster to vector run; otherwise the picture saved if it has no name
-  // (Cancel there closes without converting), the annotations written to the annotation file, the
-  // scale point asked for and the drawing converted.  True when lines were converted.
+  // "E&xit": nothing after a raster to vector run or without a picture; otherwise the picture saved if
+  // it has no name (Cancel there closes without converting), the annotations written to the
+  // annotation file, the scale point asked for and the drawing converted.  True when lines were
+  // converted.
   bool Leave(const LeaveWindows& windows);
 
  private:

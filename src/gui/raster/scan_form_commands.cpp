@@ -191,6 +191,7 @@ void TScanForm::Effects() {
 }
 
 void TScanForm::RasterToVector() {
+  if (session_.Document().Image().Empty()) return job_.ui.Warn("There is no picture to vectorize");
   if (!settings_->Ask()) return;
   session_.RasterToVector(settings_->Settings(), ChooseVectorizer(job_, ExecutableDir()));
   ShowStatus();

@@ -72,7 +72,16 @@ void TracePictureView::PictureChanged() {
   update();
 }
 
+void TracePictureView::Shrink() {
+  shrunk_ = zoom_ < 1.0 && !image_.isNull()
+                ? image_.scaled(std::max(1, static_cast<int>(std::lround(image_.width() * zoom_))),
+                                std::max(1, static_cast<int>(std::lround(image_.height() * zoom_))),
+                                Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                : QImage();
+}
+
 void TracePictureView::SizeToZoom() {
+  Shrink();
   offset_ = {};
   resize(std::max(1, static_cast<int>(std::ceil(image_.width() * zoom_))),
          std::max(1, static_cast<int>(std::ceil(image_.height() * zoom_))));
@@ -84,6 +93,7 @@ void TracePictureView::Fit() {
       std::min(static_cast<double>(width()) / image_.width(), static_cast<double>(height()) / image_.height()),
       kMinZoom, kMaxZoom);
   offset_ = {(width() - image_.width() * zoom_) / 2, (height() - image_.height() * zoom_) / 2};
+  Shrink();
 }
 
 void TracePictureView::resizeEvent(QResizeEvent* event) {
@@ -237,12 +247,15 @@ void TracePictureView::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.fillRect(rect(), palette().color(QPalette::Dark));
   if (image_.isNull()) return;
-  p.save();
-  p.translate(offset_);
-  p.scale(zoom_, zoom_);
-  p.setRenderHint(QPainter::SmoothPixmapTransform, zoom_ < 1.0);
-  p.drawImage(0, 0, image_);
-  p.restore();
+  if (!shrunk_.isNull()) {
+    p.drawImage(QRectF(offset_, QSizeF(image_.width() * zoom_, image_.height() * zoom_)), shrunk_);
+  } else {
+    p.save();
+    p.translate(offset_);
+    p.scale(zoom_, zoom_);
+    p.drawImage(0, 0, image_);
+    p.restore();
+  }
   PaintAnnotations(p);
   PaintDrag(p);
 }

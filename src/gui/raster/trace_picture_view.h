@@ -83,6 +83,7 @@ class TracePictureView : public QWidget {
 
   void Fit();
   void SizeToZoom();
+  void Shrink();
   void Changed();
   void PaintAnnotations(QPainter& p) const;
   void PaintDrag(QPainter& p) const;
@@ -91,6 +92,7 @@ class TracePictureView : public QWidget {
   TraceSession& session_;
   QScrollArea& area_;
   QImage image_;
+  QImage shrunk_;  // the picture made smaller once for a zoom below 1, so it repaints quickly
   double zoom_ = 1.0;
   QPointF offset_;  // where the picture's corner lies in the widget (stretched pictures are centred)
   bool stretched_ = false, editing_ = false;

@@ -88,6 +88,16 @@ TEST_F(TraceSessionTest, CancellingSaveAsClosesWithoutConverting) {
   EXPECT_FALSE(job.flags.ArtworkPresent);
 }
 
+TEST_F(TraceSessionTest, LeavingWithoutAPictureAsksNothing) {
+  session.Document().Clear();
+  LeaveWindows windows = Windows(1, 1);
+  bool offered = false;
+  windows.saveAs = [&offered] { return offered = true; };
+  EXPECT_FALSE(session.Leave(windows));
+  EXPECT_FALSE(offered);
+  EXPECT_EQ(asked, 0);
+}
+
 TEST_F(TraceSessionTest, RasterToVectorHandsOverThePictureAndTakesTheDrawing) {
   ASSERT_TRUE(session.RasterToVector({}, Vectorizer("echo 'Progress: 50%'\n" + std::string(kDrawing))));
   EXPECT_TRUE(session.RasterToVectorDone());
