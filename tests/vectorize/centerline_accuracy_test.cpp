@@ -5,6 +5,9 @@
 // than their width (the junctions of R and K, a script letter's upstroke and downstroke).
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <string>
+
 #include "centerline/centerline_trace.h"
 #include "colour_classes.h"
 #include "stroke_pictures.h"
@@ -66,7 +69,16 @@ INSTANTIATE_TEST_SUITE_P(
                       Case{"SIMPLEX", "ENGRAVING TOOLS", 100, 6, false},
                       Case{"SIMPLEX", "ENGRAVING TOOLS", 100, 6, true}, Case{"SCRIPT", "Signature", 150, 4, true},
                       Case{"DUPLEX", "HELLO", 150, 4, false}, Case{"SANS", "AXE 47", 100, 12, false},
-                      Case{"SANS", "WHY 2024", 80, 5, true}));
+                      Case{"SANS", "WHY 2024", 80, 5, true}),
+    [](const ::testing::TestParamInfo<Case>& info) {
+      const Case& c = info.param;
+      std::string name = std::string(c.font) + "_" + c.text + "_" + std::to_string(static_cast<int>(c.strokeWidth)) +
+                         "px_" + (c.curves ? "arcs" : "lines");
+      for (char& ch : name) {
+        if (!std::isalnum(static_cast<unsigned char>(ch))) ch = '_';
+      }
+      return name;
+    });
 
 }  // namespace
 }  // namespace quill::vectorize

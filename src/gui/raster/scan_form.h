@@ -65,7 +65,7 @@ class TScanForm : public QDialog {
   // smaller of page width / picture width and page height / picture height.
   void PrintTo(QPrinter& printer);
 
-  // Leaving goes through "E&xit" however the window is closed.
+  // Leaving goes through "E&xit" however the window is closed (Escape first gives up a waiting mark).
   void reject() override;
 
  protected:
