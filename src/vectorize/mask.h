@@ -20,14 +20,6 @@ struct Mask {
   bool At(int x, int y) const { return ink[Index(x, y)] != 0; }
   bool Inside(int x, int y) const { return x >= 0 && y >= 0 && x < width && y < height; }
   void Set(int x, int y, bool on) { ink[Index(x, y)] = on ? 1 : 0; }
-  bool Blank() const;
 };
-
-inline bool Mask::Blank() const {
-  for (uint8_t v : ink) {
-    if (v) return false;
-  }
-  return true;
-}
 
 }  // namespace quill::vectorize

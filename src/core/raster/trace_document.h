@@ -22,7 +22,6 @@ class TraceDocument {
   const Annotations& Marks() const { return annotations_; }
   // The file the picture was loaded from or saved to; empty for a new, scanned or pasted picture.
   const std::string& Name() const { return name_; }
-  void SetName(const std::string& name) { name_ = name; }
 
   // "&New": no picture, no name, no annotations.
   void Clear();

@@ -56,8 +56,6 @@ class TScanForm : public QDialog {
   QString StatusText() const;
 
   TRas2vecdlg& SettingsWindow() { return *settings_; }
-  TEffectsDlg& EffectsWindow() { return *effects_; }
-  TScannerDlg& ScannerWindow() { return *scanner_; }
   void SetChoosers(std::unique_ptr<FileChoosers> choosers);
   void SetHelpOpener(HelpPageOpener opener) { help_ = std::move(opener); }
 

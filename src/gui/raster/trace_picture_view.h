@@ -53,7 +53,6 @@ class TracePictureView : public QWidget {
 
   void SetEditing(bool on);
   bool Editing() const { return editing_; }
-  int PickedAnnotation() const { return picked_; }
 
   // Waits, letting the windows work, for a click in the picture; false when Escape or the right
   // button gave up (or the window closed).
