@@ -70,8 +70,8 @@ INSTANTIATE_TEST_SUITE_P(
                       Case{"SIMPLEX", "ENGRAVING TOOLS", 100, 6, true}, Case{"SCRIPT", "Signature", 150, 4, true},
                       Case{"DUPLEX", "HELLO", 150, 4, false}, Case{"SANS", "AXE 47", 100, 12, false},
                       Case{"SANS", "WHY 2024", 80, 5, true}),
-    [](const ::testing::TestParamInfo<Case>& info) {
-      const Case& c = info.param;
+    [](const ::testing::TestParamInfo<Case>& param) {
+      const Case& c = param.param;
       std::string name = std::string(c.font) + "_" + c.text + "_" + std::to_string(static_cast<int>(c.strokeWidth)) +
                          "px_" + (c.curves ? "arcs" : "lines");
       for (char& ch : name) {
