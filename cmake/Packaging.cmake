@@ -18,6 +18,7 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "hunspell-en-us")
+# Scanning runs SANE's scanimage.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "hunspell-en-us, sane-utils")
 set(CPACK_STRIP_FILES ON)
 include(CPack)

@@ -4,7 +4,7 @@
 set -euo pipefail
 
 runtime=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libfreetype-dev libfontconfig-dev
-         fonts-liberation2 libhunspell-dev hunspell-en-us potrace hershey-fonts-data)
+         fonts-liberation2 libhunspell-dev hunspell-en-us potrace libpotrace-dev sane-utils hershey-fonts-data)
 testing=(googletest libgtest-dev libgmock-dev libbenchmark-dev libtiff-tools libtiff-dev xvfb python3 python3-ezdxf
          fonts-dejavu-extra xauth locales emf2svg desktop-file-utils shared-mime-info dpkg-dev)
 

@@ -24,6 +24,8 @@ inline constexpr const char* CheckUsage = "quill check NCFILE --machine NAME [--
 inline constexpr const char* RenderUsage = "quill render PROJECT.QLM -o OUT.{png,svg,pdf,emf} [--size WxH]";
 inline constexpr const char* ArtworkUsage =
     "quill artwork info|export|optimize|hatch|linearize|deskew|modify ... (quill artwork --help lists them)";
+inline constexpr const char* TraceUsage =
+    "quill trace PICTURE -o OUT.dxf [--centerline] [--params FILE] [--page N] | quill trace convert SX SY";
 
 int CmdRun(const Words& words);     // cmd_run.cpp
 int CmdEval(const Words& words);    // cmd_eval.cpp
@@ -33,6 +35,7 @@ int CmdPost(const Words& words);    // cmd_post.cpp
 int CmdImport(const Words& words);  // cmd_import.cpp
 int CmdRender(const Words& words);  // cmd_render.cpp
 int CmdCheck(const Words& words);   // cmd_check.cpp
+int CmdTrace(const Words& words);   // cmd_trace.cpp
 
 // cmd_artwork.cpp; its subcommands are declared in cmd_artwork.h.
 int CmdArtwork(const Words& words);

@@ -25,6 +25,7 @@ const Command kCommands[] = {
     {"render", quill::cli::CmdRender, quill::cli::RenderUsage},
     {"artwork", quill::cli::CmdArtwork, quill::cli::ArtworkUsage},
     {"check", quill::cli::CmdCheck, quill::cli::CheckUsage},
+    {"trace", quill::cli::CmdTrace, quill::cli::TraceUsage},
 };
 
 int Usage(std::FILE* to) {

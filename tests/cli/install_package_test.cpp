@@ -61,7 +61,7 @@ struct Installation {
 TEST(Installed, RunsFromAFolderItCannotWriteWithTheXdgHomeAndFindsItsData) {
   Installation in;
   ASSERT_EQ(in.install.exitCode, 0) << in.install.err;
-  for (const char* file : {"bin/quill", "bin/quillpro2008", "share/quillmark/fonts/SIMPLEX.QXF",
+  for (const char* file : {"bin/quill", "bin/quillpro2008", "bin/quill-vectorize", "share/quillmark/fonts/SIMPLEX.QXF",
                            "share/quillmark/machines/QPOSTS.INI", "share/quillmark/samples/TAGS.QLM",
                            "share/quillmark/help/Main_Window.html", "share/applications/quillpro2008.desktop",
                            "share/mime/packages/quillmark.xml", "share/icons/hicolor/scalable/apps/quillmark.svg",
@@ -116,7 +116,7 @@ TEST(Installed, DebianPackageHoldsTheProgramItsDataAndItsPages) {
   RunResult list = RunProgram({"/usr/bin/dpkg-deb", "--contents", deb});
   ASSERT_EQ(list.exitCode, 0) << list.err;
   for (const char* file :
-       {"./usr/bin/quill", "./usr/bin/quillpro2008", "./usr/share/quillmark/fonts/SIMPLEX.QXF",
+       {"./usr/bin/quill", "./usr/bin/quillpro2008", "./usr/bin/quill-vectorize", "./usr/share/quillmark/fonts/SIMPLEX.QXF",
         "./usr/share/quillmark/machines/QPOSTS.INI", "./usr/share/quillmark/samples/SAMPLE.QLM",
         "./usr/share/quillmark/help/Main_Window.html", "./usr/share/applications/quillpro2008.desktop",
         "./usr/share/mime/packages/quillmark.xml", "./usr/share/icons/hicolor/scalable/apps/quillmark.svg",

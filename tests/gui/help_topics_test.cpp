@@ -83,7 +83,8 @@ TEST_F(HelpTopicsTest, EveryHelpButtonAndMenuOpensAnInstalledPage) {
     opened.insert(page);
   }
   for (const char* page : {"Generate_Tool_Path", "Reference_Frame", "Project_On_Surface", "Raised_Inset_Letters",
-                           "3D_Bitmap_Scan", "Merge_Data", "Serial_Numbers", "Art_Workshop", "NC_Editor"}) {
+                           "3D_Bitmap_Scan", "Merge_Data", "Serial_Numbers", "Art_Workshop", "NC_Editor",
+                           "Scan_Trace", "Raster_To_Vector_Settings"}) {
     EXPECT_TRUE(opened.count(page)) << "no Help control opens " << page;
   }
 }

@@ -83,6 +83,7 @@ void RegisterAllWindows(DesktopContext& context, QWidget* mainWindow) {
   RegisterStageWindows(context, mainWindow);
   RegisterPictureWindows(context, mainWindow);
   RegisterArtworkWindows(context, mainWindow);
+  RegisterRasterWindows(context, mainWindow);
 }
 
 }  // namespace quill

@@ -60,11 +60,13 @@ void RegisterAllWindows(DesktopContext& context, QWidget* mainWindow);
 
 // The groups, each in its own folder: help, project properties and the about box (shell); settings,
 // preferences and the text windows (text); the stages from text path to NC code (stages); 3D view setup
-// and simulation (picture); the Art Workshop and the DXF import windows (artwork).
+// and simulation (picture); the Art Workshop and the DXF import windows (artwork); Scan/Trace/Convert
+// (raster).
 void RegisterShellWindows(DesktopContext& context, QWidget* mainWindow);
 void RegisterTextWindows(DesktopContext& context, QWidget* mainWindow);
 void RegisterStageWindows(DesktopContext& context, QWidget* mainWindow);
 void RegisterPictureWindows(DesktopContext& context, QWidget* mainWindow);
 void RegisterArtworkWindows(DesktopContext& context, QWidget* mainWindow);
+void RegisterRasterWindows(DesktopContext& context, QWidget* mainWindow);
 
 }  // namespace quill

@@ -6,10 +6,10 @@ namespace quill {
 
 std::vector<ExprField*> MakeFields(Ui& ui, QWidget* parent, std::span<const FieldSpec> specs) {
   std::vector<ExprField*> fields;
-  for (const FieldSpec& spec : specs) {
+  for (const FieldSpec& wanted : specs) {
     auto* field = new ExprField(ui, parent);
-    field->setObjectName(spec.name);
-    field->SetText(spec.text);
+    field->setObjectName(wanted.name);
+    field->SetText(wanted.text);
     fields.push_back(field);
   }
   return fields;

@@ -19,7 +19,7 @@ struct FieldSpec {
   const char* text;     // the text it starts with
 };
 
-// One field per spec, in the specs' order, each a child of parent.
+// One field per FieldSpec, in their order, each a child of parent.
 std::vector<ExprField*> MakeFields(Ui& ui, QWidget* parent, std::span<const FieldSpec> specs);
 
 // The field of that name, or nullptr.
