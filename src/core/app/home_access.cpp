@@ -8,6 +8,7 @@
 
 #include "app/home_lock.h"
 #include "job/paths.h"
+#include "records/atomic_file.h"
 #include "ui/ui.h"
 
 namespace fs = std::filesystem;
@@ -19,6 +20,27 @@ namespace {
 // The files a read-only start reads from the home and may change: its copies go to the private folder.
 const char* const kSeededFiles[] = {"QUILLMAR.INI", "QUILLDEF.TXT", "QUILLART3.TMP", "QUILLPRO.ANT",
                                     "qp2008.par",   "DXFTXT.QLM",   "3DSCAN.BMP"};
+// The home's files that are replaced through a temporary beside them.
+const char* const kReplacedFiles[] = {"QUILLMAR.INI",  "QUILLDEF.TXT",  "QUILLART.TMP", "QUILLART1.TMP",
+                                      "QUILLART2.TMP", "QUILLART3.TMP", "QUILLPRO.APT", "3DSCAN.BMP",
+                                      "NCEDIT.INI"};
+
+// "QUILLART.TMP.partial-x8Kq2Z": the temporary of a replace that a crash cut short.
+bool IsTemporaryOf(const std::string& name, const std::string& file) {
+  const std::string stem = file + AtomicFile::TemporarySuffix;
+  return name.size() == stem.size() + 6 && name.compare(0, stem.size(), stem) == 0;
+}
+
+// Once the home is held nobody else is writing in it, so such temporaries are leftovers.
+void RemoveLeftoverTemporaries(const std::string& homeDir) {
+  std::error_code ec;
+  for (const auto& entry : fs::directory_iterator(homeDir, ec)) {
+    const std::string name = entry.path().filename().string();
+    for (const char* file : kReplacedFiles) {
+      if (IsTemporaryOf(name, file)) fs::remove(entry.path(), ec);
+    }
+  }
+}
 
 // What this process holds until it ends: the locks of its homes and the private folders of read-only
 // starts (removed when it ends normally).
@@ -57,6 +79,7 @@ std::string TakeHome(Ui& ui, const std::string& homeDir, HomeInUse whenInUse) {
   if (held.locks.count(homeDir)) return homeDir;
   HomeLock lock(homeDir);
   if (lock.Usable()) {
+    if (lock.state() == HomeLock::State::Held) RemoveLeftoverTemporaries(homeDir);
     held.locks.emplace(homeDir, std::move(lock));
     return homeDir;
   }

@@ -51,7 +51,7 @@ bool CopyBytes(int from, int to) {
 }  // namespace
 
 AtomicFile::AtomicFile(const std::string& path, Start start) : path_(path) {
-  temp_ = path + ".XXXXXX";
+  temp_ = path + TemporarySuffix + "XXXXXX";
   int fd = ::mkostemp(temp_.data(), O_CLOEXEC);
   if (fd < 0) {
     temp_.clear();

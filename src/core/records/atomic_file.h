@@ -11,6 +11,9 @@ namespace quill {
 
 class AtomicFile {
  public:
+  // The temporary is the file's name with this and six random letters added ("JOB.TAP.partial-x8Kq2Z").
+  static constexpr const char* TemporarySuffix = ".partial-";
+
   enum class Start {
     Empty,       // the new file starts empty
     OldContent,  // the new file starts as a copy of the old one (an append that can still be undone)

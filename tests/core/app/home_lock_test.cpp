@@ -116,6 +116,20 @@ TEST_F(HomeLockTest, TheDesktopProgramMayQuitOrOpenReadOnlyInAFolderOfItsOwn) {
   EXPECT_EQ(paths.TapeDir, home);
 }
 
+TEST_F(HomeLockTest, TakingTheHomeClearsWhatCrashedReplacesLeftBehind) {
+  for (const char* name : {"QUILLART.TMP.partial-a1B2c3", "QUILLMAR.INI.partial-zzzzzz", "QUILLART.TMP",
+                           "QUILLART.TMP.backup", "JOB.QLM.partial-a1B2c3", "QUILLART.TMP.partial-a1B2c"}) {
+    WriteFile(home + name, "x");
+  }
+  TestUi ui;
+  ASSERT_EQ(TakeHome(ui, home, HomeInUse::Refuse), home);
+  EXPECT_FALSE(test::FileExists(home + "QUILLART.TMP.partial-a1B2c3"));
+  EXPECT_FALSE(test::FileExists(home + "QUILLMAR.INI.partial-zzzzzz"));
+  for (const char* kept : {"QUILLART.TMP", "QUILLART.TMP.backup", "JOB.QLM.partial-a1B2c3", "QUILLART.TMP.partial-a1B2c"}) {
+    EXPECT_TRUE(test::FileExists(home + kept)) << kept;
+  }
+}
+
 TEST_F(HomeLockTest, AProgramTakesItsOwnHomeOnceAndKeepsIt) {
   TestUi ui;
   EXPECT_EQ(TakeHome(ui, home, HomeInUse::Refuse), home);
