@@ -8,6 +8,7 @@
 
 #include "app/home_lock.h"
 #include "job/paths.h"
+#include "nc/editor_recent_files.h"
 #include "records/atomic_file.h"
 #include "ui/ui.h"
 
@@ -23,7 +24,7 @@ const char* const kSeededFiles[] = {"QUILLMAR.INI", "QUILLDEF.TXT", "QUILLART3.T
 // The home's files that are replaced through a temporary beside them.
 const char* const kReplacedFiles[] = {"QUILLMAR.INI",  "QUILLDEF.TXT",  "QUILLART.TMP", "QUILLART1.TMP",
                                       "QUILLART2.TMP", "QUILLART3.TMP", "QUILLPRO.APT", "3DSCAN.BMP",
-                                      "NCEDIT.INI"};
+                                      EditorRecentFile};
 
 // "QUILLART.TMP.partial-x8Kq2Z": the temporary of a replace that a crash cut short.
 bool IsTemporaryOf(const std::string& name, const std::string& file) {
