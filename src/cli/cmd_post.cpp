@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "app/home.h"
+#include "app/home_access.h"
 #include "cli_args.h"
 #include "commands.h"
 #include "job/job.h"
@@ -14,7 +15,8 @@ namespace quill::cli {
 
 namespace {
 
-// The home's paths without the start-up's clean-up, which would delete the home's QUILLMAR.CL.
+// The home's paths without the start-up's clean-up, which would delete the home's QUILLMAR.CL.  The
+// home is locked all the same: the run writes the NC-code generator's preferences there.
 bool SetUpPaths(Job& job, const std::string& homeOption) {
   std::string exeDir = ExecutableDir();
   HomeChoice home = ChooseHome(homeOption, exeDir);
@@ -22,6 +24,7 @@ bool SetUpPaths(Job& job, const std::string& homeOption) {
     std::fprintf(stderr, "quill: %s\n", home.error.c_str());
     return false;
   }
+  if (TakeHome(job.ui, home.dir, HomeInUse::Refuse).empty()) return false;
   BuildWorkFilePaths(job.paths, home.dir, FindDataDir(exeDir));
   job.paths.PostsIniFile = UserPostsIniPath();
   return true;

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <cstdio>
 
-#include "fuzz_import_job.h"
+#include "fuzz_job.h"
 #include "raster/annotations.h"
 #include "raster/trace_conversion.h"
 

@@ -5,7 +5,7 @@
 
 #include "artwork/dxf_status.h"
 #include "artwork/dxf_to_tmg.h"
-#include "fuzz_import_job.h"
+#include "fuzz_job.h"
 #include "records/tmg_record.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "artwork/hpgl_import.h"
-#include "fuzz_import_job.h"
+#include "fuzz_job.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   quill::fuzz::FuzzJob f;

@@ -1,8 +1,10 @@
 // Runs a fuzz harness without libFuzzer: every file of the seed corpus, then mutations of them and
-// random inputs from a fixed seed, so a test run is repeatable.
+// random inputs from a fixed seed, so a test run is repeatable.  Arguments: the corpus folder and,
+// optionally, how many inputs to generate (3000; fewer for the harnesses that run a whole stage).
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -47,7 +49,7 @@ int main(int argc, char** argv) {
   std::vector<std::string> seeds = LoadCorpus(argc > 1 ? argv[1] : nullptr);
   for (const auto& s : seeds) RunOne(s);
   std::mt19937 rng(20081);
-  const int rounds = 3000;
+  const int rounds = argc > 2 ? std::atoi(argv[2]) : 3000;
   for (int i = 0; i < rounds; ++i) {
     if (!seeds.empty() && i % 4 != 3) {
       RunOne(Mutate(seeds[rng() % seeds.size()], rng));

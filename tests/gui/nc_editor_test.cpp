@@ -142,6 +142,21 @@ TEST_F(NcEditorTest, FilesKeepTheirLineEndsCaptionAndRecentList) {
   EXPECT_EQ(s.ui.messages.size(), 1u);
 }
 
+TEST_F(NcEditorTest, ASaveThatCannotBeFinishedLeavesTheOldProgramWhole) {
+  std::string path = s.home.File("PART.TAP");
+  test::WriteFile(path, "N10G90\r\nN20M30\r\n");
+  ASSERT_TRUE(editor.LoadFile(path));
+  QTest::keyClicks(editor.Editor(), "G01 X1 Y1 (A CHANGE TOO LONG FOR THE DISK)");
+  {
+    test::FileSizeLimit full(32);
+    EXPECT_FALSE(editor.SaveFile());
+  }
+  EXPECT_EQ(test::ReadFile(path), "N10G90\r\nN20M30\r\n");
+  ASSERT_EQ(s.ui.messages.size(), 1u);
+  EXPECT_EQ(s.ui.messages[0].text.rfind("Cannot save file [" + path + "]: ", 0), 0u);
+  EXPECT_TRUE(editor.Editor()->document()->isModified());
+}
+
 TEST_F(NcEditorTest, ClosingWithChangesAsksAndCancelKeepsTheWindow) {
   QTest::keyClicks(editor.Editor(), "G00");
   s.ui.answers = {Answer::Cancel};

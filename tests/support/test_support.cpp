@@ -87,6 +87,19 @@ std::string BinaryDir() {
   return env && *env ? env : QUILL_BINARY_DIR;
 }
 
+std::vector<std::string> EnvironmentWith(const std::vector<std::string>& extra) {
+  auto nameOf = [](const std::string& w) { return w.substr(0, w.find('=')); };
+  std::vector<std::string> words;
+  for (char** e = environ; *e; ++e) {
+    std::string word = *e;
+    bool replaced = false;
+    for (const auto& x : extra) replaced = replaced || nameOf(x) == nameOf(word);
+    if (!replaced) words.push_back(word);
+  }
+  words.insert(words.end(), extra.begin(), extra.end());
+  return words;
+}
+
 RunResult RunProgram(const std::vector<std::string>& argv, const std::string& cwd, const std::vector<std::string>& env) {
   RunResult r;
   // Output goes to files rather than pipes, so a chatty child can never block on a full pipe.
@@ -103,16 +116,7 @@ RunResult RunProgram(const std::vector<std::string>& argv, const std::string& cw
   std::vector<char*> args;
   for (auto& w : words) args.push_back(w.data());
   args.push_back(nullptr);
-  // The extra entries replace the inherited ones of the same name.
-  auto nameOf = [](const std::string& w) { return w.substr(0, w.find('=')); };
-  std::vector<std::string> envWords;
-  for (char** e = environ; *e; ++e) {
-    std::string word = *e;
-    bool replaced = false;
-    for (const auto& x : env) replaced = replaced || nameOf(x) == nameOf(word);
-    if (!replaced) envWords.push_back(word);
-  }
-  envWords.insert(envWords.end(), env.begin(), env.end());
+  std::vector<std::string> envWords = EnvironmentWith(env);
   std::vector<char*> envp;
   for (auto& w : envWords) envp.push_back(w.data());
   envp.push_back(nullptr);

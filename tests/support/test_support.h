@@ -51,6 +51,9 @@ struct RunResult {
   std::string err;
 };
 
+// This process's environment with the extra entries ("NAME=value") replacing those of the same name.
+std::vector<std::string> EnvironmentWith(const std::vector<std::string>& extra);
+
 // Runs argv[0] (a path) with the arguments in folder cwd (empty: current) and extra environment
 // entries ("NAME=value"); collects standard output and error.
 RunResult RunProgram(const std::vector<std::string>& argv, const std::string& cwd = "",

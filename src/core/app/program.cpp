@@ -26,14 +26,17 @@ HomeArgs TakeHomeOption(const std::vector<std::string>& args) {
   return out;
 }
 
-bool StartJob(Job& job, const std::string& homeOption) {
+bool StartJob(Job& job, const std::string& homeOption, HomeInUse whenInUse) {
   std::string exeDir = ExecutableDir();
   HomeChoice home = ChooseHome(homeOption, exeDir);
   if (home.dir.empty()) {
     job.ui.Error(home.error);
     return false;
   }
-  InitGlobals(job, home.dir, FindDataDir(exeDir));
+  std::string workDir = TakeHome(job.ui, home.dir, whenInUse);
+  if (workDir.empty()) return false;
+  InitGlobals(job, workDir, FindDataDir(exeDir));
+  if (workDir != home.dir) ReadFromHeldHome(job.paths, home.dir);
   job.paths.PostsIniFile = UserPostsIniPath();
   CreateMainWindowState(job);
   LoadEditorText(job);

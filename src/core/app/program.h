@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "app/home_access.h"
 #include "app/startup.h"
 
 namespace quill {
@@ -19,9 +20,11 @@ struct HomeArgs {
 };
 HomeArgs TakeHomeOption(const std::vector<std::string>& args);
 
-// Start-up of a job in the chosen home: InitGlobals, the main window's state, the editor text.
-// On a home that cannot be used, prints the reason to standard error and returns false.
-bool StartJob(Job& job, const std::string& homeOption);
+// Start-up of a job in the chosen home: the home's lock (held until the process ends), InitGlobals,
+// the main window's state, the editor text.  On a home that cannot be used or that another program
+// holds, reports why through the job's Ui and returns false (unless whenInUse offers read-only and
+// the operator takes it).
+bool StartJob(Job& job, const std::string& homeOption, HomeInUse whenInUse = HomeInUse::Refuse);
 
 // The unattended run and the close of a started job; the exit status (0 all stages ran, 1 a stage
 // or the project reader reported an error or a warning).  Stages this build lacks are named on standard error.

@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <cstring>
 
 namespace quill {
 
@@ -36,6 +37,7 @@ void DxfLines::Close() {
   memory_ = false;
   data_ = nullptr;
   pos_ = len_ = 0;
+  lfAt_ = NoLineFeed;
   base_ = size_ = 0;
 }
 
@@ -43,8 +45,21 @@ bool DxfLines::Refill() {
   if (!file_) return false;
   base_ += len_;
   pos_ = 0;
+  lfAt_ = NoLineFeed;
   len_ = std::fread(buffer_.get(), 1, BufferSize, file_);
   return len_ > 0;
+}
+
+// Searched a block at a time rather than byte by byte: a damaged drawing may hold gigabytes without a
+// line ending, and every pass over the file crosses them.  The next line feed is remembered, so a file
+// whose lines end in a carriage return alone is not searched to the end of the buffer for each line.
+size_t DxfLines::LineEnd() {
+  if (lfAt_ < pos_ || lfAt_ > len_) {
+    const void* lf = std::memchr(data_ + pos_, '\n', len_ - pos_);
+    lfAt_ = lf ? static_cast<size_t>(static_cast<const char*>(lf) - data_) : len_;
+  }
+  const void* cr = std::memchr(data_ + pos_, '\r', lfAt_ - pos_);
+  return cr ? static_cast<size_t>(static_cast<const char*>(cr) - data_) : lfAt_;
 }
 
 bool DxfLines::Next(std::string& line) {
@@ -52,7 +67,7 @@ bool DxfLines::Next(std::string& line) {
   if (pos_ >= len_ && !Refill()) return false;
   for (;;) {
     size_t start = pos_;
-    while (pos_ < len_ && data_[pos_] != '\n' && data_[pos_] != '\r') ++pos_;
+    pos_ = LineEnd();
     if (line.size() < LineCap) line.append(data_ + start, std::min(pos_ - start, LineCap - line.size()));
     if (pos_ < len_) break;
     if (!Refill()) return true;  // the last line has no ending
@@ -64,6 +79,7 @@ bool DxfLines::Next(std::string& line) {
 
 void DxfLines::Rewind() {
   pos_ = 0;
+  lfAt_ = NoLineFeed;
   if (!file_) return;
   std::rewind(file_);
   base_ = 0;

@@ -37,13 +37,16 @@ class DxfLines {
   uint64_t Size() const { return size_; }
 
  private:
+  static constexpr size_t NoLineFeed = static_cast<size_t>(-1);  // not searched yet
   bool Refill();
+  size_t LineEnd();
 
   std::FILE* file_ = nullptr;
   bool memory_ = false;
   std::unique_ptr<char[]> buffer_;
   const char* data_ = nullptr;
   size_t pos_ = 0, len_ = 0;
+  size_t lfAt_ = NoLineFeed;  // the next line feed at or after pos_ in the buffer, or len_ when none
   uint64_t base_ = 0, size_ = 0;
 };
 

@@ -89,6 +89,11 @@ std::optional<ResequenceOptions> ResequenceOptionsFromFields(const std::string& 
   o.start = *WholeNumber(start);
   o.increment = *WholeNumber(increment);
   o.maxDigits = *WholeNumber(maxDigits);
+  // "N-10" is no block number a control reads, nor one a second renumbering would find again.
+  if (o.start < 0 || o.increment < 0) {
+    error = "Block numbers cannot be negative";
+    return std::nullopt;
+  }
   return o;
 }
 

@@ -17,8 +17,8 @@ struct ResequenceOptions {
   bool oBlocks = false;                     // "Resequence "O" Blocks"
 };
 
-// The dialog's three number fields as typed; on a field that is not a whole number returns nothing and
-// sets error to the message shown instead (no line is then changed).
+// The dialog's three number fields as typed; on a field that is not a whole number, or a negative start
+// or increment, returns nothing and sets error to the message shown instead (no line is then changed).
 std::optional<ResequenceOptions> ResequenceOptionsFromFields(const std::string& start, const std::string& increment,
                                                              const std::string& maxDigits, std::string& error);
 

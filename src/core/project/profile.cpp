@@ -114,7 +114,7 @@ bool ProfileFile::WriteStrings(const std::string& section,
   if (!readable_) return false;
   std::vector<std::string> lines = lines_;
   for (const auto& [key, value] : values)
-    SetProfileValue(lines, section, key, value.substr(0, value.find_first_of("\r\n")));
+    SetProfileValue(lines, section, key, ProfileStoredValue(value.substr(0, value.find_first_of("\r\n"))));
   return Store(std::move(lines));
 }
 

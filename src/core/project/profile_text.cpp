@@ -17,6 +17,10 @@ std::string_view Trim(std::string_view s) {
   return s;
 }
 
+bool Quoted(std::string_view s) {
+  return s.size() >= 2 && (s.front() == '"' || s.front() == '\'') && s.back() == s.front();
+}
+
 char Lower(char c) {
   return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
 }
@@ -64,10 +68,13 @@ std::vector<std::string> SplitProfileLines(std::string_view text) {
 }
 
 std::string ProfileValue(std::string_view raw) {
-  if (raw.size() >= 2 && (raw.front() == '"' || raw.front() == '\'') && raw.back() == raw.front()) {
-    raw = raw.substr(1, raw.size() - 2);
-  }
+  if (Quoted(raw)) raw = raw.substr(1, raw.size() - 2);
   return std::string(raw.substr(0, kMaxValueChars));
+}
+
+std::string ProfileStoredValue(const std::string& value) {
+  bool readsBack = !Quoted(value) && Trim(value).size() == value.size();
+  return readsBack ? value : "\"" + value + "\"";
 }
 
 size_t FindProfileSection(const std::vector<std::string>& lines, std::string_view section) {

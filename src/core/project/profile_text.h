@@ -27,6 +27,10 @@ std::vector<std::string> SplitProfileLines(std::string_view text);
 // The value as a reader gets it: one pair of enclosing quotes removed, cut at 254 characters.
 std::string ProfileValue(std::string_view raw);
 
+// The text stored for a value so that a reader gets it back: in quotes when it has blanks at either end
+// or enclosing quotes of its own, which reading would otherwise take off.
+std::string ProfileStoredValue(const std::string& value);
+
 // Positions in a file's lines.  A section runs from its header to the next header.
 inline constexpr size_t NoLine = static_cast<size_t>(-1);
 size_t FindProfileSection(const std::vector<std::string>& lines, std::string_view section);  // header or NoLine

@@ -73,8 +73,16 @@ void Reader::ReadArtwork(const std::string& value, bool haveValue) {
 
 void Reader::ReadText(const std::string& value) {
   job_.text.assign(1, value);
+  size_t held = value.size() + sizeof(std::string);
   std::string line;
-  while (in_.Next(line)) job_.text.push_back(line);
+  while (in_.Next(line)) {
+    held += line.size() + sizeof(std::string);
+    if (held > MostProjectTextBytes) {
+      job_.ui.Warn("The project's text is longer than 64 MB: the rest of it is not read");
+      return;
+    }
+    job_.text.push_back(line);
+  }
 }
 
 bool Reader::StoreSetting(const std::string& key, const std::string& value) {

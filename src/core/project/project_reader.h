@@ -17,6 +17,10 @@ enum class ProjectRead {
   Stopped,      // a TSHAPE that is not a whole number stopped the reading; what came before it is kept
 };
 
+// The text to engrave is held in memory, by the text editor too: a file that holds more than any job
+// could engrave is read up to this much (each line counted with its bookkeeping), with a warning.
+inline constexpr size_t MostProjectTextBytes = 64u << 20;
+
 ProjectRead ReadProject(Job& job, const std::string& path);
 
 // Whether the file opens and starts as a project, said as ReadProject says it ("File Open error", "Not a

@@ -24,10 +24,11 @@ std::string FormatArtRecord(const ArtRecord& rec);
 class ArtWriter {
  public:
   ArtWriter() = default;
-  // append: add to the end (the file is created when missing); otherwise start from empty.
+  // append: add to the end (the file is created when missing); otherwise start from empty.  The
+  // records replace the file at Close, so a crash while writing leaves the old artwork whole.
   ArtWriter(const std::string& path, bool append) { Open(path, append); }
 
-  bool Open(const std::string& path, bool append) { return out_.Open(path, append); }
+  bool Open(const std::string& path, bool append) { return out_.OpenReplacing(path, append); }
   bool IsOpen() const { return out_.IsOpen(); }
   void Write(const ArtRecord& rec);
   void Move(double x, double y, double px, double py) { Write({ArtMove, {x, y, px, py, 0}}); }

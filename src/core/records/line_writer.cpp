@@ -2,13 +2,28 @@
 
 namespace quill {
 
-bool LineWriter::Open(const std::string& path, bool append) {
+void LineWriter::Restart() {
   Close();
   failed_ = false;
   count_ = 0;
+}
+
+bool LineWriter::Open(const std::string& path, bool append) {
+  Restart();
   file_ = std::fopen(path.c_str(), append ? "ab" : "wb");
   if (file_) std::setvbuf(file_, nullptr, _IOFBF, 1 << 16);
   return file_ != nullptr;
+}
+
+bool LineWriter::OpenReplacing(const std::string& path, bool append) {
+  Restart();
+  replacing_ = std::make_unique<AtomicFile>(path, append ? AtomicFile::Start::OldContent : AtomicFile::Start::Empty);
+  if (!replacing_->IsOpen()) {
+    replacing_.reset();
+    return false;
+  }
+  file_ = replacing_->Stream();
+  return true;
 }
 
 void LineWriter::Put(const std::string& line) {
@@ -19,7 +34,12 @@ void LineWriter::Put(const std::string& line) {
 
 bool LineWriter::Close() {
   if (!file_) return !failed_;
-  if (std::fclose(file_) != 0) failed_ = true;
+  if (replacing_) {
+    if (failed_ || !replacing_->Commit()) failed_ = true;
+    replacing_.reset();
+  } else if (std::fclose(file_) != 0) {
+    failed_ = true;
+  }
   file_ = nullptr;
   return !failed_;
 }

@@ -3,7 +3,10 @@
 #pragma once
 
 #include <cstdio>
+#include <memory>
 #include <string>
+
+#include "records/atomic_file.h"
 
 namespace quill {
 
@@ -16,15 +19,21 @@ class LineWriter {
 
   // append: add to the end (the file is created when missing); otherwise start from empty.
   bool Open(const std::string& path, bool append);
+  // The same, but the lines go to a new file that replaces the old one at Close, so that a crash in
+  // the middle leaves the old file whole.  An append starts the new file as a copy of the old.
+  bool OpenReplacing(const std::string& path, bool append);
   bool IsOpen() const { return file_ != nullptr; }
   void Put(const std::string& line);
-  // False when a line could not be written (disk full ...).
+  // False when a line could not be written (disk full ...); a replacing writer then leaves the old file.
   bool Close();
   // Lines put since Open.
   long Count() const { return count_; }
 
  private:
+  void Restart();
+
   std::FILE* file_ = nullptr;
+  std::unique_ptr<AtomicFile> replacing_;  // set while a replacing writer is open; owns file_
   bool failed_ = false;
   long count_ = 0;
 };

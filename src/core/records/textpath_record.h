@@ -51,6 +51,8 @@ class TextPathWriter {
   void Write(int16_t kind, int16_t value, double x = 0, double y = 0, double r = 0, double cx = 0, double cy = 0);
   // False when a write failed (disk full ...).
   bool Close();
+  // True once a write failed: the file no longer holds every record written.
+  bool Failed() const { return failed_; }
   long Count() const { return count_; }
 
  private:

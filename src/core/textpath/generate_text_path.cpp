@@ -113,9 +113,13 @@ bool Generator::BuildLine(const std::string& text) {
   for (char c : text) {
     CharExtent extent;
     if (!source_.Load(static_cast<unsigned char>(c), w, extent)) return false;
+    // A full disk ends the run at once: a long line would otherwise be built to its end for nothing.
+    if (w.Failed()) break;
   }
   ui_.Status(StatusChannel::TextPathConsole, "", ConsoleColor::Blue, true);
-  return w.Close();
+  if (w.Close()) return true;
+  ui_.Error("Text Path File write error [" + job_.paths.LineFile + "]");
+  return false;
 }
 
 // Steps 2 to 8 of one line; false when the whole run has to end.
@@ -172,6 +176,7 @@ bool Generator::Lines(TextPathWriter& out) {
     if (!ShapeAndPlace(scaled)) return false;
     line_.AppendTo(out);
     out.Write(TpLineEnd, 0);
+    if (out.Failed()) return false;  // reported when the file is closed
     lineOffset_ -= params_.lineSpace;
     textIndex_ += scaled.charCount + 2;
   }

@@ -66,7 +66,8 @@ int RunDesktopProgram(QApplication& app, const std::vector<std::string>& args) {
     return 2;
   }
   Job job(ui);
-  if (!StartJob(job, parsed.home)) return 1;  // a home that cannot be had is reported through the Ui
+  // A home that cannot be had is reported through the Ui; one another program holds may open read-only.
+  if (!StartJob(job, parsed.home, HomeInUse::AskReadOnly)) return 1;
   std::unique_ptr<QLabel> splash = ShowSplash();
   app.setApplicationName(ProgramTitle);
   WindowDirectory windows{ui};

@@ -6,9 +6,12 @@
 #include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <cerrno>
+#include <cstring>
 
 #include "job/job.h"
 #include "nc/editor_recent_files.h"
+#include "records/atomic_file.h"
 #include "shell/latin1.h"
 #include "stages/nc_editor.h"
 #include "ui/ui.h"
@@ -61,10 +64,11 @@ bool TNCEditor::LoadFile(const std::string& path) {
 bool TNCEditor::SaveToFile(const std::string& path) {
   QString text = text_->toPlainText();
   if (crlf_) text.replace("\n", "\r\n");
-  QFile file(QString::fromStdString(path));
   QByteArray bytes = text.toLatin1();
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size() || !file.flush()) {
-    job_.ui.Error("Cannot save file [" + path + "]: " + Latin1(file.errorString()));
+  // The program on disk is replaced only once the new one is whole: a crash never leaves half of it.
+  errno = 0;
+  if (!WriteFileAtomically(path, bytes.toStdString())) {
+    job_.ui.Error("Cannot save file [" + path + "]: " + std::strerror(errno ? errno : EIO));
     return false;
   }
   // Saved text is no longer a change to ask about when the editor closes.

@@ -57,6 +57,10 @@ TEST(Resequence, DialogFieldsMustBeWholeNumbers) {
   EXPECT_EQ(error, "'1.5' is not a valid whole number");
   EXPECT_FALSE(ResequenceOptionsFromFields("", "10", "4", error));
   EXPECT_FALSE(ResequenceOptionsFromFields("10", "10", "99999999999", error));
+  // A negative number would write "N-6", which neither a control nor a second renumbering reads.
+  EXPECT_FALSE(ResequenceOptionsFromFields("-6", "10", "4", error));
+  EXPECT_EQ(error, "Block numbers cannot be negative");
+  EXPECT_FALSE(ResequenceOptionsFromFields("10", "-10", "4", error));
 }
 
 TEST(Resequence, HugeDigitCountsStayBounded) {

@@ -96,6 +96,16 @@ TEST_F(ProfileTest, LineBreaksInAValueCannotAddLines) {
   EXPECT_FALSE(ini.WriteString("S", "", "1"));
 }
 
+TEST_F(ProfileTest, ValuesWithOuterBlanksOrQuotesReadBackAsWritten) {
+  ProfileFile ini(path);
+  for (const std::string value : {" /tmp/nc files/", "tab\t", "\"quoted\"", "'a'", "\"", "plain text", ""}) {
+    ASSERT_TRUE(ini.WriteString("S", "K", value));
+    EXPECT_EQ(ProfileFile(path).ReadString("S", "K", "none"), value);
+  }
+  ASSERT_TRUE(ini.WriteString("S", "K", "plain"));
+  EXPECT_EQ(ReadFile(path), "[S]\nK=plain\n");  // only values that need them get quotes
+}
+
 TEST_F(ProfileTest, DeletingKeysAndSections) {
   ProfileFile ini(Ini("[A]\nx=1\ny=2\n[B]\nz=3\n"));
   ASSERT_TRUE(ini.DeleteKey("a", "X"));

@@ -119,6 +119,22 @@ TEST_F(ProjectReader, ArtworkWithoutEndTabKeepsItsLastLine) {
   EXPECT_EQ(ReadFile(job.paths.ArtFileName), "1 2 3 4 5 6\r\n2 0 0 1 0 1\r\n");
 }
 
+TEST_F(ProjectReader, ATextLargerThanAnyJobIsReadOnlyInPart) {
+  const std::string line(1000, 'W');
+  std::string text;
+  for (size_t held = 0; held <= MostProjectTextBytes; held += line.size() + sizeof(std::string)) text += line + "\r\n";
+  ASSERT_EQ(Read("$XSTART\r\n2\r\n$BEGINTEXT\r\n" + text), ProjectRead::Read);
+  EXPECT_EQ(ui.Texts(), std::vector<std::string>{"The project's text is longer than 64 MB: the rest of it is not read"});
+  EXPECT_LT(job.text.size() * (line.size() + sizeof(std::string)), MostProjectTextBytes + 1);
+  EXPECT_GT(job.text.size(), 60000u);
+  EXPECT_EQ(job.settings.XSTART, "2");
+  // Empty lines cost their bookkeeping too: millions of them stop at the same bound.
+  ui.messages.clear();
+  ASSERT_EQ(Read("$BEGINTEXT\r\n" + std::string(4u << 20, '\r')), ProjectRead::Read);
+  EXPECT_EQ(ui.messages.size(), 1u);
+  EXPECT_LE(job.text.size() * sizeof(std::string), MostProjectTextBytes);
+}
+
 TEST_F(ProjectReader, AnyBytesAndLongLinesAreHarmless) {
   std::string junk(1 << 20, 'Z');
   for (size_t i = 0; i < junk.size(); i += 97) junk[i] = static_cast<char>(i);

@@ -163,7 +163,7 @@ DrawingRead ReadDxfDrawing(const std::string& path) {
     const long codeAt = in.LineNumber();
     if (!in.Next(value)) break;
     const auto code = StrictToDouble(Trim(codeLine));
-    if (!code) {
+    if (!code || std::fabs(*code) > 32767) {  // a group code is a 16-bit number
       out.findings.push_back({FindingKind::Unreadable, codeAt, codeLine, "cannot be read: no group code"});
       break;
     }

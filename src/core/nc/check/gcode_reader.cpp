@@ -47,6 +47,7 @@ class GcodeInterpreter {
 void GcodeInterpreter::G(double code, Block& b) {
   const double whole = std::round(code);
   if (std::fabs(code - whole) > 1e-9) return;  // G90.1, G91.1 and the like change nothing here
+  if (std::fabs(whole) > 999) return;          // no G code of that size means anything to a control
   const int g = static_cast<int>(whole);
   if (g >= 0 && g <= 3) b.motion = g;
   if (g >= 81 && g <= 89) b.motion = MoveCycle;

@@ -236,6 +236,19 @@ TEST_F(NcCheckTest, ProgramAloneAndProgramsThatCannotBeRead) {
   EXPECT_EQ(other.findings.back().kind, FindingKind::NeverReaches) << Describe(other);
 }
 
+// Numbers far out of any range in the words a reader turns into codes: read past or named, never a fault.
+TEST_F(NcCheckTest, CodesOutOfEveryRangeAreReadWithoutHarm) {
+  const std::string path = run.dir.File("HAND.TAP");
+  MachineDefinition m = test::PlainMill();
+  test::WriteFile(path, "N21G20 G06666666666666666666666666666666666666666666668 G40\r\nG1e300X1.0\r\nG-99999999999Y1\r\n");
+  EXPECT_TRUE(CheckNcProgram(path, m, "").error.empty());
+  m.MTYPE = MachDxf;
+  test::WriteFile(path, "0\r\nSECTION\r\n2\r\nENTITIES\r\n1e300\r\nLINE\r\n0\r\nENDSEC\r\n0\r\nEOF\r\n");
+  CheckReport r = CheckNcProgram(path, m, "");
+  ASSERT_FALSE(r.findings.empty());
+  EXPECT_EQ(r.findings[0].Describe(), "line 5 (1e300): cannot be read: no group code");
+}
+
 // Programs no post-processor of this program writes, but a hand or another program might.
 TEST_F(NcCheckTest, ProgramsThatCannotKeepTheirPathAreFoundOut) {
   test::WriteFile(run.dir.File("QUILLMAR.CL"), Rec(0, 1, 0, 0.1, 0) + "\r\n" + Rec(1, 1, 0, -0.01, 4) + "\r\n" +
