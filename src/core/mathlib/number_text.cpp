@@ -4,18 +4,14 @@
 #include <cmath>
 #include <cstdio>
 
+#include "mathlib/fixed_format.h"
 #include "ui/ui.h"
 
 namespace quill {
 
 std::string FormatFixed(double x, int decimals) {
-  if (!std::isfinite(x)) x = 0.0;  // no file of ours can carry inf or nan
-  char buf[400];
-  auto res = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::fixed, decimals);
-  if (res.ec != std::errc()) return "0";
-  std::string out(buf, res.ptr);
-  if (out[0] == '-' && out.find_first_not_of("0.", 1) == std::string::npos) out.erase(0, 1);
-  return out;
+  char buf[FixedTextRoom];
+  return std::string(buf, WriteFixed(buf, x, decimals));
 }
 
 std::string FloatToText(bool stripZeros, double x) {
