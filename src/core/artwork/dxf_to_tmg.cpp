@@ -129,6 +129,7 @@ int DxfToTmg(Job& job, const std::string& dxfName, const std::string& tmgName, c
   ReadDxfLayers(r);
   bool allBlocks = ReadDxfBlocks(r);
   ConvertEntities(r);
+  r.text.Finish();
   status.Operation("Cleaning Up ...");
   status.Operation("Processing Complete !!");
   status.Message("Processing Complete !!");
