@@ -60,14 +60,17 @@ void Report(benchmark::State& state, const Drawing& drawing) {
   if (drawing.ezdxfSeconds > 0) state.counters["ezdxf_s"] = drawing.ezdxfSeconds;
 }
 
+bool Present(benchmark::State& state, const Drawing& drawing) {
+  if (std::filesystem::exists(drawing.path)) return true;
+  state.SkipWithError("no drawing: python3-ezdxf is needed to write it");
+  return false;
+}
+
 // engraveTexts false: the engraving font is missing, so the text path generator stops at the first text
 // and the figure is the reader's own.
 void Convert(benchmark::State& state, bool arcFit, bool engraveTexts) {
   const Drawing& drawing = BenchDrawing();
-  if (!std::filesystem::exists(drawing.path)) {
-    state.SkipWithError("no drawing: python3-ezdxf is needed to write it");
-    return;
-  }
+  if (!Present(state, drawing)) return;
   bench::BenchJob bench;
   Job& job = bench.job;
   if (!engraveTexts) {
@@ -89,10 +92,7 @@ void Convert(benchmark::State& state, bool arcFit, bool engraveTexts) {
 // TMG and the text path turned into the artwork file.
 void BM_ImportDxf(benchmark::State& state) {
   const Drawing& drawing = BenchDrawing();
-  if (!std::filesystem::exists(drawing.path)) {
-    state.SkipWithError("no drawing: python3-ezdxf is needed to write it");
-    return;
-  }
+  if (!Present(state, drawing)) return;
   bench::BenchJob bench;
   Job& job = bench.job;
   DxfImportOptions options;
