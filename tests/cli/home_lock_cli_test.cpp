@@ -31,11 +31,15 @@ class HomeInUse : public testing::Test {
 };
 
 TEST_F(HomeInUse, EveryOtherProgramNamesTheHolderAndLeavesTheHomeAlone) {
+  // Every start-up deletes the cutter-location file: once the holder has deleted this one, its start-up
+  // is over, and a later one by another program would show.
+  WriteFile(home.File("QUILLMAR.CL"), "5 0.0\r\n-999\r\n");
   ChildProcess desktop = ChildProcess::Start({Exe("quillpro2008"), "--home", home.path()}, cwd.path(), Env());
   const std::string pid = std::to_string(desktop.Pid());
   ASSERT_TRUE(WaitUntil([&] { return ReadFile(home.File("QUILLMAR.LCK")).rfind(pid + " ", 0) == 0; }, 60000))
       << "the desktop program never took its home";
-  WriteFile(home.File("QUILLMAR.CL"), "5 0.0\r\n-999\r\n");  // another start-up would delete it
+  ASSERT_TRUE(WaitUntil([&] { return !FileExists(home.File("QUILLMAR.CL")); }, 60000));
+  WriteFile(home.File("QUILLMAR.CL"), "5 0.0\r\n-999\r\n");
   const std::string holder = "is in use by process " + pid + " (quillpro2008 --home " + home.path() + ")";
   const std::vector<std::vector<std::string>> others = {
       {Exe("quill"), "run", "SAMPLE.QLM", "--home", home.path()},

@@ -3,6 +3,7 @@
 // turns that text path into artwork afterwards.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,6 +12,7 @@ namespace quill {
 
 class Job;
 class ScratchFolder;
+class TextPathSession;
 
 // A drawing text's "%%" sequences as the engraving fonts' characters: "%%c" the diameter sign (129),
 // "%%d" the degree sign (127), "%%nnn" the character nnn; any other "%%" sequence is dropped.
@@ -27,11 +29,12 @@ struct DxfText {
   DxfJustify justify = DxfJustify::Left;
 };
 
-// Engraves the texts of one import.  The operator's own text in the editor is put back when the import
-// ends; the settings the texts changed stay, as after every import.
+// Engraves the texts of one import through one text path session (the font open, the text path file
+// open, lines of equal text and size laid out once).  The operator's own text in the editor is put
+// back when the import ends; the settings the texts changed stay, as after every import.
 class DxfTextEngraver {
  public:
-  explicit DxfTextEngraver(Job& job) : job_(job) {}
+  explicit DxfTextEngraver(Job& job);
   ~DxfTextEngraver();
   DxfTextEngraver(const DxfTextEngraver&) = delete;
   DxfTextEngraver& operator=(const DxfTextEngraver&) = delete;
@@ -40,10 +43,12 @@ class DxfTextEngraver {
   // artwork and text are read into scratch, never into the job.
   void LoadSettings(ScratchFolder& scratch);
   void Engrave(const DxfText& t);
+  // Closes the text path; the texts engraved are all in it.
+  void Finish();
 
  private:
   Job& job_;
-  bool started_ = false;
+  std::unique_ptr<TextPathSession> session_;
   bool stopped_ = false;  // the generator could not run (a missing font): the rest are not tried
   std::vector<std::string> editorText_;
 };

@@ -8,7 +8,7 @@
 #include "mathlib/constants.h"
 #include "mathlib/number_text.h"
 #include "project/project_reader.h"
-#include "textpath/generate_text_path.h"
+#include "textpath/text_path_session.h"
 
 namespace quill {
 
@@ -25,8 +25,17 @@ std::string AngleSetting(double radians) {
 
 }  // namespace
 
+DxfTextEngraver::DxfTextEngraver(Job& job) : job_(job) {}
+
 DxfTextEngraver::~DxfTextEngraver() {
-  if (started_) job_.text = std::move(editorText_);
+  Finish();
+}
+
+void DxfTextEngraver::Finish() {
+  if (!session_) return;
+  session_->Finish();
+  session_.reset();
+  job_.text = std::move(editorText_);
 }
 
 void DxfTextEngraver::LoadSettings(ScratchFolder& scratch) {
@@ -46,11 +55,11 @@ void DxfTextEngraver::LoadSettings(ScratchFolder& scratch) {
 
 void DxfTextEngraver::Engrave(const DxfText& t) {
   if (stopped_ || t.text.empty()) return;
-  if (!started_) {
-    started_ = true;
+  if (!session_) {
     editorText_ = job_.text;
     // The texts follow a text path only when it is the job's current one; a stale file is not kept.
     if (!job_.flags.TextPathGenerated) std::remove(job_.paths.TextPathFileName.c_str());
+    session_ = std::make_unique<TextPathSession>(job_);
   }
   EngravingSettings& s = job_.settings;
   job_.text = {t.text};
@@ -64,7 +73,7 @@ void DxfTextEngraver::Engrave(const DxfText& t) {
   s.TANGLE = AngleSetting(t.angle);
   s.TILTANG = AngleSetting(t.oblique);
   s.CHRSPACE = s.WSPACE = Setting(0.125 * t.height);
-  if (GenerateTextPath(job_, true) == TextPathOutcome::Stopped) {
+  if (session_->Generate() == TextPathOutcome::Stopped) {
     stopped_ = true;
     return;
   }

@@ -1,6 +1,8 @@
 #include "artwork/dxf_to_tmg.h"
 
+#include <algorithm>
 #include <array>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <string_view>
@@ -76,6 +78,12 @@ int LayerSelection(const std::string& layers) {
   return v && *v >= 0 && *v < 1e9 ? static_cast<int>(*v) : 0;
 }
 
+// Thousandths of the drawing read: the entities' progress.
+long ShareRead(const DxfLines& drawing) {
+  return drawing.Size() > 0 ? static_cast<long>(std::min<uint64_t>(drawing.Consumed() * 1000 / drawing.Size(), 1000))
+                            : 0;
+}
+
 void ConvertEntities(DxfReader& r) {
   r.status.Operation("Searching for Entities ...");
   if (!SeekDxfWord(r, {{2, "ENTITIES"}})) {
@@ -83,6 +91,8 @@ void ConvertEntities(DxfReader& r) {
     if (!SeekDxfWord(r, {{2, "ENTITIES"}})) return;
   }
   r.status.Operation("Processing Entities ...");
+  Ui& ui = r.job.ui;
+  ui.ProgressBegin("Processing Entities ...", 1000);
   std::string name;
   bool more = r.in.NextName(name);
   for (long n = 1;; ++n) {
@@ -91,13 +101,15 @@ void ConvertEntities(DxfReader& r) {
       more = true;
       continue;
     }
-    if (n % 4096 == 0) r.job.ui.Pump();
+    if (n % 4096 == 0) ui.Pump();
+    if (n % 1024 == 0) ui.ProgressStep(ShareRead(r.in.Drawing()));
     bool inBlock = r.in.Depth() > 0;
     long written = r.tmg.Count();
     more = ConverterFor(name)(r, name);
     // A curve in a block may write thousands of records each time the block is inserted.
     if (inBlock) r.blockWork += 1 + (r.tmg.Count() - written);
   }
+  ui.ProgressEnd();
 }
 
 }  // namespace
@@ -129,6 +141,7 @@ int DxfToTmg(Job& job, const std::string& dxfName, const std::string& tmgName, c
   ReadDxfLayers(r);
   bool allBlocks = ReadDxfBlocks(r);
   ConvertEntities(r);
+  r.text.Finish();
   status.Operation("Cleaning Up ...");
   status.Operation("Processing Complete !!");
   status.Message("Processing Complete !!");

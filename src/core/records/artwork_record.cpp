@@ -1,6 +1,8 @@
 #include "records/artwork_record.h"
 
-#include "mathlib/number_text.h"
+#include <cstring>
+
+#include "mathlib/fixed_format.h"
 #include "records/record_fields.h"
 
 namespace quill {
@@ -9,21 +11,30 @@ namespace {
 constexpr int ArtDecimals = 10;
 }
 
-std::string FormatArtRecord(const ArtRecord& rec) {
-  std::string s = std::to_string(rec.kind);
+char* WriteArtRecord(char* out, const ArtRecord& rec) {
+  out = WriteInteger(out, rec.kind);
   // Moves and lines carry four numbers and the literal filler; every other kind keeps all five.
   bool filler = rec.kind == ArtMove || rec.kind == ArtLine;
   int reals = filler ? 4 : 5;
   for (int i = 0; i < reals; ++i) {
-    s += ' ';
-    s += FormatFixed(rec.v[i], ArtDecimals);
+    *out++ = ' ';
+    out = WriteFixed(out, rec.v[i], ArtDecimals);
   }
-  if (filler) s += " 0.0";
-  return s;
+  if (filler) {
+    std::memcpy(out, " 0.0", 4);
+    out += 4;
+  }
+  return out;
+}
+
+std::string FormatArtRecord(const ArtRecord& rec) {
+  char buf[ArtRecordRoom];
+  return std::string(buf, WriteArtRecord(buf, rec));
 }
 
 void ArtWriter::Write(const ArtRecord& rec) {
-  WriteRaw(FormatArtRecord(rec));
+  char buf[ArtRecordRoom];
+  out_.PutText(buf, static_cast<size_t>(WriteArtRecord(buf, rec) - buf));
 }
 
 bool ParseArtRecord(const std::string& line, ArtRecord& rec) {

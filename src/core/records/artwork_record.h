@@ -20,6 +20,9 @@ struct ArtRecord {
 // One record as text, without the line ending.  Moves and lines get the literal filler " 0.0" as their
 // fifth number; other kinds are written with all five.
 std::string FormatArtRecord(const ArtRecord& rec);
+// The same text written at out, which has room for ArtRecordRoom characters; returns its end.
+inline constexpr int ArtRecordRoom = 16 + 5 * 400;
+char* WriteArtRecord(char* out, const ArtRecord& rec);
 
 class ArtWriter {
  public:

@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 namespace quill {
 
@@ -23,9 +24,13 @@ class LineReader {
   long LineNumber() const { return lineNumber_; }
 
  private:
+  bool Refill();
+
   std::FILE* file_ = nullptr;
   size_t cap_;
   long lineNumber_ = 0;
+  std::vector<char> buffer_;
+  size_t pos_ = 0, end_ = 0;  // the part of the buffer not yet read
 };
 
 }  // namespace quill

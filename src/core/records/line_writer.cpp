@@ -32,6 +32,12 @@ void LineWriter::Put(const std::string& line) {
   ++count_;
 }
 
+void LineWriter::PutText(const char* text, size_t n) {
+  if (!file_) return;
+  if (std::fwrite(text, 1, n, file_) != n || std::fwrite("\r\n", 1, 2, file_) != 2) failed_ = true;
+  ++count_;
+}
+
 bool LineWriter::Close() {
   if (!file_) return !failed_;
   if (replacing_) {

@@ -24,6 +24,8 @@ class LineWriter {
   bool OpenReplacing(const std::string& path, bool append);
   bool IsOpen() const { return file_ != nullptr; }
   void Put(const std::string& line);
+  // A line of n characters (the records' writers format into buffers of their own).
+  void PutText(const char* text, size_t n);
   // False when a line could not be written (disk full ...); a replacing writer then leaves the old file.
   bool Close();
   // Lines put since Open.

@@ -32,10 +32,16 @@ bool TextPathWriter::Open(const std::string& path, bool append) {
   failed_ = false;
   count_ = 0;
   file_ = std::fopen(path.c_str(), append ? "ab" : "wb");
+  if (file_) std::setvbuf(file_, nullptr, _IOFBF, 1 << 16);
   return file_ != nullptr;
 }
 
 void TextPathWriter::Write(const TextPathRecord& rec) {
+  if (memory_) {
+    memory_->push_back(rec);
+    ++count_;
+    return;
+  }
   if (!file_) return;
   unsigned char buf[TextPathRecordSize];
   EncodeTextPathRecord(rec, buf);
@@ -48,6 +54,7 @@ void TextPathWriter::Write(int16_t kind, int16_t value, double x, double y, doub
 }
 
 bool TextPathWriter::Close() {
+  memory_ = nullptr;
   if (!file_) return !failed_;
   if ((owned_ ? std::fclose(file_) : std::fflush(file_)) != 0) failed_ = true;
   file_ = nullptr;

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 namespace quill {
 
@@ -41,12 +42,14 @@ class TextPathWriter {
   explicit TextPathWriter(const std::string& path, bool append = false) { Open(path, append); }
   // Writes at the position of a stream someone else owns; Close only flushes it.
   explicit TextPathWriter(std::FILE* borrowed) : file_(borrowed), owned_(false) {}
+  // Appends to records held in memory (a line of text being laid out).
+  explicit TextPathWriter(std::vector<TextPathRecord>& memory) : memory_(&memory) {}
   ~TextPathWriter() { Close(); }
   TextPathWriter(const TextPathWriter&) = delete;
   TextPathWriter& operator=(const TextPathWriter&) = delete;
 
   bool Open(const std::string& path, bool append = false);
-  bool IsOpen() const { return file_ != nullptr; }
+  bool IsOpen() const { return file_ != nullptr || memory_ != nullptr; }
   void Write(const TextPathRecord& rec);
   void Write(int16_t kind, int16_t value, double x = 0, double y = 0, double r = 0, double cx = 0, double cy = 0);
   // False when a write failed (disk full ...).
@@ -57,6 +60,7 @@ class TextPathWriter {
 
  private:
   std::FILE* file_ = nullptr;
+  std::vector<TextPathRecord>* memory_ = nullptr;
   bool owned_ = true;
   bool failed_ = false;
   long count_ = 0;

@@ -2,7 +2,9 @@
 
 #include <climits>
 
-#include "mathlib/number_text.h"
+#include <cstring>
+
+#include "mathlib/fixed_format.h"
 #include "records/record_fields.h"
 
 namespace quill {
@@ -24,15 +26,27 @@ unsigned UsedFields(int kind) {
 
 }  // namespace
 
-std::string FormatTmgRecord(const TmgRecord& rec) {
-  std::string s = std::to_string(rec.kind) + ' ' + std::to_string(rec.layer) + ' ' + std::to_string(rec.colour) + ' ' +
-                  std::to_string(rec.third);
+char* WriteTmgRecord(char* out, const TmgRecord& rec) {
+  for (int n : {rec.kind, rec.layer, rec.colour, rec.third}) {
+    out = WriteInteger(out, n);
+    *out++ = ' ';
+  }
   unsigned used = UsedFields(rec.kind);
   for (int i = 0; i < 7; ++i) {
-    s += ' ';
-    s += (used >> i) & 1u ? FormatFixed(rec.r[i], TmgDecimals) : "0.0";
+    if ((used >> i) & 1u) {
+      out = WriteFixed(out, rec.r[i], TmgDecimals);
+    } else {
+      std::memcpy(out, "0.0", 3);
+      out += 3;
+    }
+    *out++ = ' ';
   }
-  return s;
+  return out - 1;
+}
+
+std::string FormatTmgRecord(const TmgRecord& rec) {
+  char buf[TmgRecordRoom];
+  return std::string(buf, WriteTmgRecord(buf, rec));
 }
 
 bool ParseTmgRecord(std::string_view line, TmgRecord& rec) {
@@ -62,9 +76,12 @@ bool TmgWriter::Open(const std::string& path) {
 
 void TmgWriter::Write(const TmgRecord& rec) {
   if (!file_) return;
-  std::string line = FormatTmgRecord(rec);
-  line += "\r\n";
-  if (std::fwrite(line.data(), 1, line.size(), file_) != line.size()) failed_ = true;
+  char line[TmgRecordRoom + 2];
+  char* end = WriteTmgRecord(line, rec);
+  *end++ = '\r';
+  *end++ = '\n';
+  const auto n = static_cast<size_t>(end - line);
+  if (std::fwrite(line, 1, n, file_) != n) failed_ = true;
   ++count_;
 }
 

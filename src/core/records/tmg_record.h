@@ -27,6 +27,9 @@ struct TmgRecord {
 // One record as text, without the line ending: reals with 6 decimals, the fields the kind leaves empty
 // (a line's Z values among them) as the literal "0.0".
 std::string FormatTmgRecord(const TmgRecord& rec);
+// The same text written at out, which has room for TmgRecordRoom characters; returns its end.
+inline constexpr int TmgRecordRoom = 4 * 24 + 7 * 400;
+char* WriteTmgRecord(char* out, const TmgRecord& rec);
 // Four whole numbers and seven reals, blank-separated, any real notation; false for anything else.
 bool ParseTmgRecord(std::string_view line, TmgRecord& rec);
 

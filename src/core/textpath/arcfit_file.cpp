@@ -5,26 +5,29 @@
 
 namespace quill {
 
-ArcFitWorkFile::ArcFitWorkFile(const std::string& path) { file_ = std::fopen(path.c_str(), "w+b"); }
-
 ArcFitWorkFile::~ArcFitWorkFile() {
-  if (file_) std::fclose(file_);
+  if (!file_) return;
+  TextPathWriter block(file_);
+  for (const TextPathRecord& r : block_) block.Write(r);
+  if (block.Close()) CutAtPosition(file_);
+  std::fclose(file_);
+}
+
+bool ArcFitWorkFile::StartLine() {
+  if (!tried_) file_ = std::fopen(path_.c_str(), "w+b");
+  tried_ = true;
+  block_.clear();
+  return file_ != nullptr;
 }
 
 bool ArcFitWorkFile::FitInto(std::span<const CurvePoint> points, double tolerance, TextPathWriter& out) {
+  if (!tried_) StartLine();
   if (!file_) return false;
-  std::rewind(file_);
-  {
-    TextPathWriter block(file_);
-    for (const FitRecord& r : FitTangentArcs(points, tolerance)) {
-      block.Write(static_cast<int16_t>(r.kind), 0, r.X, r.Y, r.R, r.CX, r.CY);
-    }
-    if (!block.Close()) return false;
+  block_.clear();
+  for (const FitRecord& r : FitTangentArcs(points, tolerance)) {
+    block_.push_back({static_cast<int16_t>(r.kind), 0, r.X, r.Y, r.R, r.CX, r.CY});
+    out.Write(block_.back());
   }
-  if (!CutAtPosition(file_)) return false;
-  TextPathReader in(file_);
-  TextPathRecord r;
-  while (in.Next(r)) out.Write(r);
   return true;
 }
 

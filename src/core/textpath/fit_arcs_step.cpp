@@ -2,15 +2,15 @@
 
 #include <vector>
 
-#include "textpath/arcfit_file.h"
 #include "ui/ui.h"
 
 namespace quill {
 
-void FitLineArcs(Ui& ui, LineWork& line, const std::string& arcFitFile, double tolerance) {
-  ArcFitWorkFile work(arcFitFile);
+void FitLineArcs(Ui& ui, LineWork& line, ArcFitWorkFile& work, double tolerance) {
   bool inBlock = false;
   std::vector<CurvePoint> points;
+  long records = 0;
+  work.StartLine();
   line.Transform([&](const TextPathRecord& rec, TextPathWriter& out) {
     if (rec.kind == TpCurveStart) {
       inBlock = true;
@@ -23,7 +23,7 @@ void FitLineArcs(Ui& ui, LineWork& line, const std::string& arcFitFile, double t
     } else if (rec.kind != TpCurveEnd) {
       out.Write(rec);
     }
-    ui.Pump();
+    if (++records % 512 == 0) ui.Pump();
   });
 }
 

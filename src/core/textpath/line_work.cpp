@@ -5,10 +5,8 @@
 
 namespace quill {
 
-LineWork::LineWork(const std::string& lineFile, const std::string& line1File) {
-  line_ = std::fopen(lineFile.c_str(), "w+b");
-  line1_ = std::fopen(line1File.c_str(), "w+b");
-}
+LineWork::LineWork(const std::string& lineFile, const std::string& line1File)
+    : lineFile_(lineFile), line1File_(line1File) {}
 
 LineWork::~LineWork() {
   if (line_) std::fclose(line_);
@@ -23,14 +21,39 @@ bool CutAtPosition(std::FILE* file) {
   return ok;
 }
 
-bool LineWork::Clear() {
-  if (!IsOpen()) return false;
+bool LineWork::OpenFiles() {
+  if (!line_) line_ = std::fopen(lineFile_.c_str(), "w+b");
+  if (!line1_) line1_ = std::fopen(line1File_.c_str(), "w+b");
+  return line_ && line1_;
+}
+
+bool LineWork::Clear(size_t chars) {
+  records_.clear();
+  inFiles_ = chars > MemoryChars;
+  if (!inFiles_) return true;
+  if (!OpenFiles()) return false;
   std::rewind(line_);
   return CutAtPosition(line_);
 }
 
+TextPathWriter LineWork::Writer() {
+  if (inFiles_) return TextPathWriter(line_);
+  return TextPathWriter(records_);
+}
+
 bool LineWork::Transform(const Step& step) {
-  if (!IsOpen()) return false;
+  if (inFiles_) return TransformFiles(step);
+  next_.clear();
+  {
+    TextPathWriter out(next_);
+    for (const TextPathRecord& r : records_) step(r, out);
+  }
+  records_.swap(next_);
+  return true;
+}
+
+bool LineWork::TransformFiles(const Step& step) {
+  if (!line_ || !line1_) return false;
   std::rewind(line_);
   std::rewind(line1_);
   {
@@ -51,7 +74,11 @@ bool LineWork::Transform(const Step& step) {
 }
 
 void LineWork::ForEach(const std::function<void(const TextPathRecord&)>& visit) {
-  if (!IsOpen()) return;
+  if (!inFiles_) {
+    for (const TextPathRecord& r : records_) visit(r);
+    return;
+  }
+  if (!line_) return;
   std::rewind(line_);
   TextPathReader in(line_);
   TextPathRecord r;
@@ -66,6 +93,18 @@ void AppendRecords(const std::string& from, TextPathWriter& to) {
 
 void LineWork::AppendTo(TextPathWriter& out) {
   ForEach([&out](const TextPathRecord& r) { out.Write(r); });
+}
+
+std::vector<TextPathRecord> LineWork::Records() {
+  if (!inFiles_) return records_;
+  std::vector<TextPathRecord> all;
+  ForEach([&all](const TextPathRecord& r) { all.push_back(r); });
+  return all;
+}
+
+void LineWork::Assign(const std::vector<TextPathRecord>& records) {
+  records_ = records;
+  inFiles_ = false;
 }
 
 }  // namespace quill

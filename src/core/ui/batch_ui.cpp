@@ -23,8 +23,9 @@ std::string ForTerminal(const std::string& text) {
 
 Answer BatchUi::Show(const Message& msg) {
   if (msg.kind == MsgKind::Error || msg.kind == MsgKind::Warning) ++problems_;
-  if (midLine_) std::fputc('\n', out_);
+  if (midLine_ || progress_.MidLine()) std::fputc('\n', out_);
   midLine_ = false;
+  progress_.LineBroken();
   std::fprintf(out_, "QUILLMARK: %s\n", ForTerminal(msg.text).c_str());
   std::fflush(out_);
   return msg.defaultAnswer;
@@ -37,6 +38,8 @@ bool BatchUi::Input(const std::string& caption, const std::string& prompt, std::
 
 void BatchUi::Status(StatusChannel channel, const std::string& text, ConsoleColor, bool newLine) {
   if (!verbose_ && channel != StatusChannel::General) return;
+  if (progress_.MidLine()) std::fputc('\n', out_);
+  progress_.LineBroken();
   std::fputs(ForTerminal(text).c_str(), out_);
   midLine_ = !newLine;
   if (newLine) std::fputc('\n', out_);

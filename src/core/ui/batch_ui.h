@@ -4,21 +4,27 @@
 
 #include <cstdio>
 
+#include "ui/terminal_progress.h"
 #include "ui/ui.h"
 
 namespace quill {
 
 class BatchUi : public Ui {
  public:
-  explicit BatchUi(std::FILE* out = stderr, bool verbose = false) : out_(out), verbose_(verbose) {}
+  // Progress is drawn as a bar when out is a terminal.
+  explicit BatchUi(std::FILE* out = stderr, bool verbose = false)
+      : out_(out), verbose_(verbose), progress_(out, IsTerminal(out)) {}
 
   Answer Show(const Message& msg) override;
   bool Input(const std::string& caption, const std::string& prompt, std::string& value) override;
   void Status(StatusChannel channel, const std::string& text, ConsoleColor color, bool newLine) override;
   void Counter(StatusChannel, long) override {}
-  void ProgressBegin(const std::string&, long) override {}
-  bool ProgressStep(long) override { return true; }
-  void ProgressEnd() override {}
+  void ProgressBegin(const std::string& title, long maximum) override { progress_.Begin(title, maximum); }
+  bool ProgressStep(long position) override {
+    progress_.Step(position);
+    return true;
+  }
+  void ProgressEnd() override { progress_.End(); }
   bool CancelRequested() override { return false; }
   void Pump() override {}
   void Busy(bool) override {}
@@ -32,6 +38,7 @@ class BatchUi : public Ui {
   bool verbose_;
   int problems_ = 0;
   bool midLine_ = false;
+  TerminalProgress progress_;
 };
 
 }  // namespace quill

@@ -35,13 +35,17 @@ class TestUi : public Ui {
   int pumps = 0;
   int busyDepth = 0;
   int progressBegun = 0;
+  std::vector<long> progressSteps;  // every position shown, in order
 
   Answer Show(const Message& msg) override;
   bool Input(const std::string& caption, const std::string& prompt, std::string& value) override;
   void Status(StatusChannel channel, const std::string& text, ConsoleColor color, bool newLine) override;
   void Counter(StatusChannel, long value) override { counters.push_back(value); }
   void ProgressBegin(const std::string&, long) override { ++progressBegun; }
-  bool ProgressStep(long) override { return !Cancelled(); }
+  bool ProgressStep(long position) override {
+    progressSteps.push_back(position);
+    return !Cancelled();
+  }
   void ProgressEnd() override {}
   bool CancelRequested() override { return Cancelled(); }
   void Pump() override { ++pumps; }

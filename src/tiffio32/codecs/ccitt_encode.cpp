@@ -1,6 +1,7 @@
 // CCITT encoding of 1-bit rows (1 bits white): modified Huffman (2), T.4 one-dimensional with EOLs and
 // fill bits (3) and T.6 (4).  Rows are first reduced to their changing elements.
 #include <algorithm>
+#include <cstring>
 #include <vector>
 
 #include "codecs/ccitt_tables.h"
@@ -13,20 +14,24 @@ namespace {
 constexpr size_t kSentinels = 4;
 
 // The first position at or after `from` whose bit differs from `bit`, or width when there is none.
+// Whole 64-bit words of the row are looked at where eight bytes remain, bytes near its end.
 uint32_t NextChange(const uint8_t* row, uint32_t from, uint32_t width, uint32_t bit) {
-  const uint8_t skip = bit ? 0xFF : 0x00;
+  const uint64_t skip = bit ? ~uint64_t{0} : 0;
+  const uint32_t rowBytes = (width + 7) / 8;
   uint32_t x = from;
   while (x < width) {
-    const uint8_t b = static_cast<uint8_t>(row[x >> 3] ^ skip);
-    const uint8_t rest = static_cast<uint8_t>(b << (x & 7));
+    const uint32_t at = x >> 3;
+    if (at + 8 <= rowBytes) {
+      uint64_t word;
+      std::memcpy(&word, row + at, sizeof word);
+      const uint64_t rest = (__builtin_bswap64(word) ^ skip) << (x & 7);
+      if (rest != 0) return std::min(width, x + static_cast<uint32_t>(__builtin_clzll(rest)));
+      x = (at + 8) << 3;
+      continue;
+    }
+    const uint8_t rest = static_cast<uint8_t>(static_cast<uint8_t>(row[at] ^ skip) << (x & 7));
     if (rest != 0) return std::min(width, x + static_cast<uint32_t>(__builtin_clz(rest) - 24));
     x = (x | 7) + 1;
-    while (x + 64 <= width && (x & 63) == 0) {  // whole words of one colour
-      uint64_t word = 0;
-      for (int i = 0; i < 8; ++i) word = word << 8 | static_cast<uint8_t>(row[(x >> 3) + i] ^ skip);
-      if (word != 0) return x + static_cast<uint32_t>(__builtin_clzll(word));
-      x += 64;
-    }
   }
   return width;
 }

@@ -1,9 +1,17 @@
 // TIFF LZW decoding: codes most significant bit first, 9 to 12 bits wide, Clear 256, EndOfInformation
-// 257; the width grows when the next free code reaches 511, 1023 and 2047.  The 4,096-entry table and
-// the output stack live in one block.  A string that runs past the end of a row is held back for the next.
-// Each entry keeps its string's first eight bytes, so short strings (the most, in photographs) are
-// written with one copy instead of a walk along their prefixes.
+// 257; the width grows when the next free code reaches 511, 1023 and 2047.
+//
+// Each entry of the table is one word: the string's first six bytes and its length.  Short strings (the
+// most, in photographs) are written with one store instead of a walk along their prefixes, and the
+// table, which every code reads, stays in the processor's nearest cache.  Longer strings keep their
+// prefix and last byte beside the table, for the walk that writes their bytes after the sixth.
+//
+// Rows are decoded into a buffer with room for the longest string past the row's end, so the loop never
+// asks whether a string fits; what runs past the end starts the next row.  The loop handles the common
+// code (one of the table, after another) and leaves Clear, the first code after it, a code that names
+// the entry it makes, a full table and damaged data to a careful step.
 #include <algorithm>
+#include <bit>
 #include <cstring>
 #include <vector>
 
@@ -16,125 +24,159 @@ namespace {
 
 using namespace lzw;  // NOLINT: the reserved codes
 constexpr uint32_t kNoCode = 0xFFFF;
+constexpr uint32_t kHead = 6;  // bytes of a string kept in its entry
 
-constexpr uint32_t kHead = 8;
+static_assert(std::endian::native == std::endian::little, "an entry's head is written to memory as it stands");
 
-struct alignas(16) LzwEntry {  // sixteen bytes, so that an entry is found by a shift
-  uint8_t head[kHead];         // the string's first bytes (all of it when it is no longer)
+// An entry: the head in the low six bytes (the first byte lowest), the length in the high two.
+using Entry = uint64_t;
+constexpr Entry MakeEntry(uint64_t head, uint32_t length) {
+  return head | uint64_t{length} << 48;
+}
+constexpr uint32_t LengthOf(Entry e) {
+  return static_cast<uint32_t>(e >> 48);
+}
+
+// How a string longer than its head goes on: the string one byte shorter, and the last byte.
+struct Tail {
   uint16_t prefix;
-  uint16_t length;
-  uint8_t suffix;  // its last byte
+  uint8_t suffix;
+};
+
+// The code at which the width grows next (or, at the table's size, no code is added any more).
+constexpr uint32_t NextEvent(uint32_t free) {
+  return free < 511 ? 511 : free < 1023 ? 1023 : free < 2047 ? 2047 : kTableSize;
+}
+
+// The state that changes with every code; the loop works on a local copy, which the bytes it writes
+// cannot disturb.
+struct Codes {
+  uint32_t free = kFirstFree;
+  uint32_t event = NextEvent(kFirstFree);
+  uint32_t limit = 0;  // codes below this take the common path: free, or 0 while the careful step is needed
+  int width = 9;
+  uint32_t old = kNoCode;
+  Entry oldEntry = 0;
 };
 
 class LzwDecoder : public RowDecoder {
  public:
   LzwDecoder(TiffIo& io, size_t rowBytes)
-      : src_(io, false), bits_(src_), rowBytes_(rowBytes), table_(kTableSize), stack_(kTableSize) {
-    for (uint32_t c = 0; c < 256; ++c) table_[c] = LzwEntry{{static_cast<uint8_t>(c)}, 0, 1, static_cast<uint8_t>(c)};
+      : src_(io, false),
+        bits_(src_),
+        rowBytes_(rowBytes),
+        table_(kTableSize),
+        tails_(kTableSize),
+        row_(rowBytes + kTableSize + sizeof(Entry)) {
+    for (uint32_t c = 0; c < 256; ++c) table_[c] = MakeEntry(c, 1);
   }
 
   bool BeginStrip(uint32_t offset) override {
     bits_.Reset();
-    ResetTable();
-    held_ = 0;
+    codes_ = Codes{};
+    filled_ = 0;
     return src_.Seek(offset);
   }
 
   bool DecodeRow(uint8_t* out) override {
-    size_t done = std::min(held_, rowBytes_);
-    std::memcpy(out, stack_.data() + heldAt_, done);
-    held_ -= done;
-    heldAt_ += done;
-    // The loop works on local copies, which the bytes it writes cannot disturb.
     BitReader bits = bits_;
-    LzwEntry* const table = table_.data();
-    uint32_t free = free_, old = old_;
-    int width = width_;
-    const size_t rowBytes = rowBytes_;
+    Codes codes = codes_;
+    Entry* const table = table_.data();
+    Tail* const tails = tails_.data();
+    uint8_t* o = row_.data() + filled_;
+    uint8_t* const stop = row_.data() + rowBytes_;
+    // One code of the common kind, or the careful step; false on damaged data.
+    auto step = [&]() {
+      const uint32_t code = bits.Take(codes.width);
+      if ((code >= codes.limit) | (code - kClear <= 1)) return Careful(codes, code, o);
+      const Entry e = table[code];
+      Add(table, tails, codes, static_cast<uint8_t>(e));
+      o = Emit(tails, e, code, o);
+      codes.old = code;
+      codes.oldEntry = e;
+      return true;
+    };
     bool ok = true;
-    while (done < rowBytes) {
-      const uint32_t code = bits.Get(width);
-      if (bits.Overrun() || code == kEndOfInformation) {
-        ok = false;
-        break;
-      }
-      if (code == kClear) {
-        free = kFirstFree;
-        width = 9;
-        old = kNoCode;
-        continue;
-      }
-      if (old == kNoCode) {
-        if (code >= 256) {
-          ok = false;
-          break;
-        }
-      } else if (code > free || (code == free && free == kTableSize)) {
-        ok = false;
-        break;
-      } else if (free < kTableSize) {  // the entry the code implies: the old string and one more byte
-        const LzwEntry& prev = table[old];
-        LzwEntry& added = table[free];
-        std::memcpy(added.head, prev.head, kHead);
-        added.suffix = code == free ? prev.head[0] : table[code].head[0];
-        if (prev.length < kHead) added.head[prev.length] = added.suffix;
-        added.prefix = static_cast<uint16_t>(old);
-        added.length = static_cast<uint16_t>(prev.length + 1);
-        ++free;
-        if (free == 511 || free == 1023 || free == 2047) ++width;
-      }
-      old = code;
-      done += Emit(table, code, out + done, rowBytes - done);
+    while (ok && o < stop) {
+      bits.Refill();  // 56 bits or more: four codes of 12
+      for (int i = 0; ok && i < 4 && o < stop; ++i) ok = step();
     }
+    // Past the end of the data come zero bits, which decode as codes; a row that took any is damaged.
+    if (bits.Overrun()) ok = false;
     bits_ = bits;
-    free_ = free;
-    old_ = old;
-    width_ = width;
-    return ok;
+    codes_ = codes;
+    if (!ok) return false;
+    std::memcpy(out, row_.data(), rowBytes_);
+    filled_ = static_cast<size_t>(o - stop);
+    std::memmove(row_.data(), stop, filled_);
+    return true;
   }
 
  private:
-  void ResetTable() {
-    free_ = kFirstFree;
-    width_ = 9;
-    old_ = kNoCode;
-  }
-
-  // Writes the code's string to out (room bytes); what does not fit is held for the next row.
-  size_t Emit(const LzwEntry* table, uint32_t code, uint8_t* out, size_t room) {
-    const LzwEntry& e = table[code];
-    const uint32_t length = e.length;
-    if (length > room) return Hold(table, code, out, room);
-    if (room >= kHead) {  // the head as a whole; bytes past the string are written over later
-      std::memcpy(out, e.head, kHead);
-    } else {
-      std::memcpy(out, e.head, std::min(length, kHead));
+  // The entry the code after old implies: the old string and the first byte of the code's string.
+  static void Add(Entry* table, Tail* tails, Codes& c, uint8_t first) {
+    const uint32_t length = LengthOf(c.oldEntry);
+    const uint64_t byte = length < kHead ? first : 0;  // a longer string's head is whole already
+    table[c.free] = (c.oldEntry | byte << (8 * (length & 7))) + (uint64_t{1} << 48);
+    tails[c.free] = Tail{static_cast<uint16_t>(c.old), first};  // a store is cheaper than a guess
+    ++c.free;
+    c.limit = c.free;
+    if (c.free == c.event) {
+      if (c.free == kTableSize) {
+        c.limit = 0;  // full: no more entries until Clear
+      } else {
+        ++c.width;
+        c.event = NextEvent(c.free);
+      }
     }
-    uint8_t* p = out + length;
-    for (uint32_t c = code; p > out + kHead; c = table[c].prefix) *--p = table[c].suffix;
-    return length;
   }
 
-  size_t Hold(const LzwEntry* table, uint32_t code, uint8_t* out, size_t room) {
-    const uint32_t length = table[code].length;
-    uint8_t* p = stack_.data() + length;
-    for (uint32_t c = code; p > stack_.data(); c = table[c].prefix) *--p = table[c].suffix;
-    std::memcpy(out, stack_.data(), room);
-    heldAt_ = room;
-    held_ = length - room;
-    return room;
+  // Writes the string of entry e (code's) at o, with the whole word at once; returns its end.
+  static uint8_t* Emit(const Tail* tails, Entry e, uint32_t code, uint8_t* o) {
+    const uint32_t length = LengthOf(e);
+    std::memcpy(o, &e, sizeof e);  // the bytes past the string are written over later
+    if (length > kHead) {
+      uint8_t* end = o + length;
+      for (uint32_t c = code; end > o + kHead; c = tails[c].prefix) *--end = tails[c].suffix;
+    }
+    return o + length;
+  }
+
+  // Every code the common path leaves: Clear, EndOfInformation, the first code after Clear, a code
+  // naming the entry it makes, codes after the table is full, and codes beyond it.  False on damaged
+  // data.
+  bool Careful(Codes& c, uint32_t code, uint8_t*& o) {
+    if (code == kClear) {
+      c = Codes{};
+      return true;
+    }
+    if (code == kEndOfInformation) return false;
+    Entry* const table = table_.data();
+    if (c.old == kNoCode) {
+      if (code >= 256) return false;
+    } else if (code == c.free && c.free < kTableSize) {
+      Add(table, tails_.data(), c, static_cast<uint8_t>(c.oldEntry));
+    } else if (code >= c.free) {
+      return false;
+    } else if (c.free < kTableSize) {
+      Add(table, tails_.data(), c, static_cast<uint8_t>(table[code]));
+    }
+    const Entry e = table[code];
+    o = Emit(tails_.data(), e, code, o);
+    c.old = code;
+    c.oldEntry = e;
+    if (c.free < kTableSize) c.limit = c.free;
+    return true;
   }
 
   StripSource src_;
   BitReader bits_;
   size_t rowBytes_;
-  std::vector<LzwEntry> table_;
-  std::vector<uint8_t> stack_;
-  uint32_t free_ = kFirstFree;
-  int width_ = 9;
-  uint32_t old_ = kNoCode;
-  size_t held_ = 0;
-  size_t heldAt_ = 0;
+  std::vector<Entry> table_;
+  std::vector<Tail> tails_;
+  std::vector<uint8_t> row_;  // the row being decoded, with room past its end for the longest string
+  Codes codes_;
+  size_t filled_ = 0;  // bytes of the next row decoded already
 };
 
 }  // namespace

@@ -301,5 +301,19 @@ TEST_F(DxfTest, SplinesFollowTheirControlPointsOrTheirFitPoints) {
   EXPECT_TRUE(Listed("Spline # of Points Mis-Match"));
 }
 
+// A long drawing shows how much of it has been read while its entities are converted.
+TEST_F(DxfTest, EntitiesShowTheShareOfTheDrawingRead) {
+  DxfGroups d;
+  for (int i = 0; i < 5000; ++i) d.Line(i, 0, i, 1);
+  ui.progressSteps.clear();
+  EXPECT_EQ(Convert(Drawing(d)).size(), 5000u);
+  EXPECT_EQ(ui.progressBegun, 2);  // the scan for line ends, then the entities
+  ASSERT_GE(ui.progressSteps.size(), 4u + 1u);
+  const std::vector<long> entities(ui.progressSteps.end() - 4, ui.progressSteps.end());
+  EXPECT_TRUE(std::is_sorted(entities.begin(), entities.end()));
+  EXPECT_GT(entities.front(), 0);
+  EXPECT_LE(entities.back(), 1000);
+}
+
 }  // namespace
 }  // namespace quill

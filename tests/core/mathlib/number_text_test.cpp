@@ -2,8 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <clocale>
 #include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <random>
+#include <string>
 
 #include "ui/test_ui.h"
 
@@ -73,6 +78,38 @@ TEST(ReadFields, AnyNotationAndBlanks) {
   EXPECT_FALSE(ReadReal(s));
   std::string_view inf = "inf";
   EXPECT_FALSE(ReadReal(inf));
+}
+
+// Reals read from the work files, in plain decimals or not: the value of the general converter to the
+// bit, and the same characters taken.
+TEST(ReadFields, RealsAsTheConverterReadsThem) {
+  std::mt19937_64 random(2008);
+  const std::string alphabet = "0123456789.-eE+x ";
+  for (int i = 0; i < 200000; ++i) {
+    std::string text;
+    if (i % 2) {
+      char buf[64];  // the way the writers write them
+      const double x = std::ldexp(static_cast<double>(random() >> 11), static_cast<int>(random() % 80) - 60);
+      std::snprintf(buf, sizeof buf, "%.*f", static_cast<int>(random() % 17), random() % 2 ? x : -x);
+      text = buf;
+      if (random() % 4 == 0) text += alphabet[random() % alphabet.size()];
+    } else {
+      for (size_t n = random() % 25; n > 0; --n) text += alphabet[random() % alphabet.size()];
+    }
+    std::string_view s = text, t = text;
+    while (!t.empty() && t.front() == ' ') t.remove_prefix(1);
+    if (!t.empty() && t.front() == '+') t.remove_prefix(1);
+    double expected = 0;
+    const auto res = std::from_chars(t.data(), t.data() + t.size(), expected);
+    const auto read = ReadReal(s);
+    if (res.ec != std::errc() || !std::isfinite(expected)) {
+      ASSERT_FALSE(read) << text;
+      continue;
+    }
+    ASSERT_TRUE(read) << text;
+    ASSERT_EQ(std::memcmp(&*read, &expected, sizeof expected), 0) << text;
+    ASSERT_EQ(s.data(), res.ptr) << text;
+  }
 }
 
 }  // namespace

@@ -25,6 +25,24 @@ TEST(ArtFormat, TenDecimalsAndAlwaysFiveReals) {
             "-1 0.0000000000 0.0000000000 0.0000000000 0.0000000000 0.2500000000");
 }
 
+// The widest numbers a record can hold are written whole, on disk as in the formatted text.
+TEST(ArtFormat, NumbersAtTheEndsOfTheRange) {
+  const double huge = -1.7976931348623157e308;
+  const ArtRecord rec{ArtArcCw, {huge, huge, huge, huge, huge}};
+  const std::string text = FormatArtRecord(rec);
+  EXPECT_EQ(text.size(), 1 + 5 * (1 + 1 + 309 + 1 + 10));  // blank, minus, digits, point, decimals
+  EXPECT_EQ(text.substr(0, 8), "2 -17976");
+  EXPECT_EQ(FormatArtRecord({ArtLine, {-0.0, -1e-11, 4e-11, -4e-11, 0}}),
+            "1 0.0000000000 0.0000000000 0.0000000000 0.0000000000 0.0");
+  TempDir dir;
+  const std::string path = dir.File("QUILLART.TMP");
+  {
+    ArtWriter out(path, false);
+    out.Write(rec);
+  }
+  EXPECT_EQ(ReadFile(path), text + "\r\n");
+}
+
 TEST(ArtWriter, ReplaceStartsEmptyAppendCreatesAndAdds) {
   TempDir dir;
   std::string path = dir.File("QUILLART.TMP");

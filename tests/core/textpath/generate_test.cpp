@@ -5,10 +5,12 @@
 
 #include <cmath>
 #include <cstring>
+#include <functional>
 
 #include "job/job.h"
 #include "records/textpath_record.h"
 #include "test_support.h"
+#include "textpath/text_path_session.h"
 #include "ui/test_ui.h"
 
 namespace quill {
@@ -240,6 +242,94 @@ TEST_F(GenerateTest, TrueTypeTextIsOneUnitPerTextHeight) {
   EXPECT_EQ(Count(recs, TpCurveStart), 0);  // fitted
   EXPECT_GT(Count(recs, TpArcCw) + Count(recs, TpArcCcw), 4);
   EXPECT_TRUE(ui.messages.empty());
+}
+
+// Texts laid out one after another, as a drawing's texts are: repeats of one text and size (laid out
+// once, placed again), changes of size, shape, spacing, font and placement, a line too long to be held
+// in memory and a text that stops.
+std::vector<std::function<void(Job&)>> TextsOfADrawing() {
+  auto text = [](std::string t, std::function<void(EngravingSettings&)> set = nullptr) {
+    return [t, set](Job& job) {
+      job.text = {t};
+      if (set) set(job.settings);
+    };
+  };
+  return {
+      text("AB", [](EngravingSettings& s) { s.TEXTHIGH = "2"; }),
+      text("AB", [](EngravingSettings& s) { s.XSTART = "5"; }),
+      text("AB", [](EngravingSettings& s) { s.TEXTHIGH = "3"; }),
+      text("O", [](EngravingSettings& s) { s.OUTARCS = 1; }),
+      text("O", [](EngravingSettings& s) { s.TILTANG = "15"; }),
+      text("O", [](EngravingSettings& s) { s.TILTANG = "0"; }),
+      text("AB I", [](EngravingSettings& s) { s.VERTICAL = true; }),
+      text("AB I", [](EngravingSettings& s) { s.VERTICAL = false, s.MIRROR = true; }),
+      text("AB I", [](EngravingSettings& s) { s.MIRROR = false, s.TJUST = JustRight, s.TANGLE = "30"; }),
+      text("AZ"),  // no Z in the font: this text stops
+      text("BA", [](EngravingSettings& s) { s.TTYPE = ModeCwArc, s.TJUST = JustCenter, s.XEND = "20"; }),
+      text("BA", [](EngravingSettings& s) { s.TTYPE = ModeLinear, s.BCSPACE = 0; }),
+      text("BA", [](EngravingSettings& s) { s.BCSPACE = 1, s.WSPACE = "0.3"; }),
+      text(std::string(LineWork::MemoryChars + 10, 'I')),
+      text("HOB", [](EngravingSettings& s) { s.BFONTTYPE = 1, s.FONTNAME = "Liberation Sans"; }),
+      text("HOB", [](EngravingSettings& s) { s.YSTART = "-4"; }),
+      text("AB", [](EngravingSettings& s) { s.BFONTTYPE = 0; }),
+  };
+}
+
+// A session writes the text path, the console and the messages that a run per text writes after the
+// text path there was.
+TEST_F(GenerateTest, ASessionWritesWhatARunPerTextWrites) {
+  const EngravingSettings start = job.settings;
+  struct Result {
+    std::string textPath, console;
+    std::vector<std::string> messages;
+    std::vector<TextPathOutcome> outcomes;
+  };
+  auto run = [&](const std::function<TextPathOutcome()>& generate) {
+    job.settings = start;
+    job.text = {"BIB"};
+    EXPECT_EQ(GenerateTextPath(job, false), TextPathOutcome::Generated);
+    ui.status.clear();
+    ui.messages.clear();
+    Result r;
+    for (const auto& set : TextsOfADrawing()) {
+      set(job);
+      r.outcomes.push_back(generate());
+    }
+    return r;
+  };
+  Result separate = run([&] { return GenerateTextPath(job, true); });
+  separate.textPath = test::ReadFile(job.paths.TextPathFileName);
+  separate.console = ui.Console(StatusChannel::TextPathConsole);
+  separate.messages = ui.Texts();
+
+  Result session;
+  {
+    TextPathSession texts(job);
+    session = run([&] { return texts.Generate(); });
+    EXPECT_TRUE(texts.Finish());
+  }
+  session.textPath = test::ReadFile(job.paths.TextPathFileName);
+  session.console = ui.Console(StatusChannel::TextPathConsole);
+  session.messages = ui.Texts();
+
+  ASSERT_EQ(Count(TextPath(), TpLineEnd), 17) << "no outlines for Liberation Sans: install fonts-liberation2";
+  EXPECT_EQ(session.outcomes, separate.outcomes);
+  EXPECT_EQ(session.outcomes[9], TextPathOutcome::Stopped);
+  EXPECT_TRUE(session.textPath == separate.textPath);
+  EXPECT_EQ(session.console, separate.console);
+  EXPECT_EQ(session.messages, separate.messages);
+}
+
+// A session over a text path that cannot be written says so once and generates nothing more.
+TEST_F(GenerateTest, ASessionThatCannotWriteSaysSoOnce) {
+  job.paths.TextPathFileName = "/dev/full";
+  TextPathSession texts(job);
+  for (const std::string& t : {std::string("AB"), std::string("BA"), std::string(20000, 'A')}) {
+    job.text = {t};
+    texts.Generate();
+  }
+  EXPECT_FALSE(texts.Finish());
+  EXPECT_EQ(ui.Texts(), std::vector<std::string>{"Text Path File write error [/dev/full]"});
 }
 
 }  // namespace

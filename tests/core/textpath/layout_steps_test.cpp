@@ -299,5 +299,37 @@ TEST_F(LineTest, SplineThroughCollinearPointsStaysOnTheLine) {
   }
 }
 
+// A line of ordinary length is shaped in memory, a very long one in the work files: the steps give the
+// same records either way.
+TEST_F(LineTest, ShapingInMemoryOrInTheWorkFilesGivesTheSameLine) {
+  std::vector<TextPathRecord> recs;
+  for (char c : std::string("ABC D")) Char(recs, c, 0.75);
+  recs.push_back({TpArcCcw, 0, 1, 0.5, 0.5, 0.5, 0.5});
+  auto shaped = [&](size_t chars) {
+    EXPECT_TRUE(line.Clear(chars));
+    {
+      TextPathWriter w = line.Writer();
+      for (const auto& r : recs) w.Write(r);
+    }
+    ArcsToLines(line, 0.0005, true);
+    TiltLine(line, 0.3);
+    RotateForVertical(line);
+    MirrorLine(line, 2.5);
+    return Read();
+  };
+  const auto inMemory = shaped(recs.size());
+  EXPECT_FALSE(test::FileExists(dir.File("QMLINE.TMP")));
+  const auto inFiles = shaped(LineWork::MemoryChars + 1);
+  EXPECT_TRUE(test::FileExists(dir.File("QMLINE.TMP")));
+  ASSERT_EQ(inMemory.size(), inFiles.size());
+  EXPECT_GT(inMemory.size(), recs.size());  // the arc became lines
+  for (size_t i = 0; i < inMemory.size(); ++i) {
+    EXPECT_EQ(inMemory[i].kind, inFiles[i].kind);
+    EXPECT_EQ(inMemory[i].X, inFiles[i].X);
+    EXPECT_EQ(inMemory[i].Y, inFiles[i].Y);
+    EXPECT_EQ(inMemory[i].CY, inFiles[i].CY);
+  }
+}
+
 }  // namespace
 }  // namespace quill

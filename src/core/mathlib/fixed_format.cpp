@@ -1,0 +1,169 @@
+// The value is taken apart into its 53-bit significand and binary exponent; the significand times ten
+// to the decimals, shifted by the exponent in 128-bit arithmetic, is the exact scaled value, rounded
+// with its remainder.  Values too large for that go through the standard library, which writes the same
+// digits more slowly.
+#include "mathlib/fixed_format.h"
+
+#include <bit>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+
+namespace quill {
+
+namespace {
+
+using u128 = unsigned __int128;
+
+constexpr uint64_t kPowers[20] = {1,
+                                  10,
+                                  100,
+                                  1000,
+                                  10000,
+                                  100000,
+                                  1000000,
+                                  10000000,
+                                  100000000,
+                                  1000000000,
+                                  10000000000,
+                                  100000000000,
+                                  1000000000000,
+                                  10000000000000,
+                                  100000000000000,
+                                  1000000000000000,
+                                  10000000000000000,
+                                  100000000000000000,
+                                  1000000000000000000,
+                                  10000000000000000000u};
+
+constexpr char kPairs[] =
+    "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+    "8081828384858687888990919293949596979899";
+
+// Writes n with exactly `digits` digits (leading zeros), ending at end.
+void WriteDigits(char* end, uint64_t n, int digits) {
+  while (digits >= 2) {
+    const auto pair = static_cast<size_t>(n % 100) * 2;
+    n /= 100;
+    end -= 2;
+    end[0] = kPairs[pair];
+    end[1] = kPairs[pair + 1];
+    digits -= 2;
+  }
+  if (digits == 1) *--end = static_cast<char>('0' + n % 10);
+}
+
+// log10 from the bit length (1233 / 4096 is just above log10 2), then one comparison.
+int DigitCount(uint64_t n) {
+  const int estimate = (64 - std::countl_zero(n | 1)) * 1233 >> 12;
+  return estimate + 1 - ((n | 1) < kPowers[estimate]);  // (0 has one digit)
+}
+
+char* WriteUnsigned(char* out, uint64_t n) {
+  const int digits = DigitCount(n);
+  WriteDigits(out + digits, n, digits);
+  return out + digits;
+}
+
+// |x| times 10^decimals rounded to a whole number, half to even; false when it may not fit 64 bits.
+bool ScaledMagnitude(double x, int decimals, uint64_t& scaled) {
+  uint64_t bits;
+  std::memcpy(&bits, &x, sizeof bits);
+  const int biased = static_cast<int>(bits >> 52 & 0x7FF);
+  uint64_t mantissa = bits & ((uint64_t{1} << 52) - 1);
+  if (biased == 0 && mantissa == 0) {
+    scaled = 0;
+    return true;
+  }
+  int exponent = biased - 1075;  // |x| = mantissa * 2^exponent
+  if (biased == 0) {
+    exponent = -1074;  // subnormal
+  } else {
+    mantissa |= uint64_t{1} << 52;
+  }
+  const u128 product = static_cast<u128>(mantissa) * kPowers[decimals];  // below 2^113
+  if (exponent >= 0) {
+    if (exponent > 10) return false;
+    const u128 whole = product << exponent;
+    if (whole >> 64 != 0) return false;
+    scaled = static_cast<uint64_t>(whole);
+    return true;
+  }
+  const int shift = -exponent;
+  if (shift >= 120) {  // far below one unit of the last decimal
+    scaled = 0;
+    return true;
+  }
+  const u128 whole = product >> shift, rest = product - (whole << shift), half = static_cast<u128>(1) << (shift - 1);
+  if (whole >> 64 != 0) return false;
+  scaled = static_cast<uint64_t>(whole);
+  scaled += (rest > half) | ((rest == half) & (scaled & 1));  // without a branch the digits cannot foresee
+  return true;
+}
+
+char* WriteSlowly(char* out, double x, int decimals) {
+  char buf[FixedTextRoom];
+  const auto res = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::fixed, decimals);
+  const char* from = buf;
+  if (res.ec != std::errc()) {
+    *out = '0';
+    return out + 1;
+  }
+  // A value that rounds to zero is written without its minus sign.
+  bool zero = true;
+  for (const char* p = buf; p < res.ptr && zero; ++p) zero = *p == '-' || *p == '0' || *p == '.';
+  if (zero && *from == '-') ++from;
+  const auto n = static_cast<size_t>(res.ptr - from);
+  std::memcpy(out, from, n);
+  return out + n;
+}
+
+}  // namespace
+
+// The decimals as a constant, so that splitting off the fraction is a multiplication.
+template <int Decimals>
+char* WriteScaled(char* out, uint64_t scaled) {
+  constexpr uint64_t unit = kPowers[Decimals];
+  out = WriteUnsigned(out, scaled / unit);
+  if constexpr (Decimals > 0) {
+    *out++ = '.';
+    WriteDigits(out + Decimals, scaled % unit, Decimals);
+  }
+  return out + Decimals;
+}
+
+char* WriteFixed(char* out, double x, int decimals) {
+  if (!std::isfinite(x)) x = 0.0;  // no file of ours can carry inf or nan
+  uint64_t scaled = 0;
+  if (decimals < 0 || decimals > 18 || !ScaledMagnitude(x, decimals, scaled)) return WriteSlowly(out, x, decimals);
+  if (scaled != 0 && std::signbit(x)) *out++ = '-';
+  switch (decimals) {  // the counts the files use
+    case 3: return WriteScaled<3>(out, scaled);
+    case 4: return WriteScaled<4>(out, scaled);
+    case 5: return WriteScaled<5>(out, scaled);
+    case 6: return WriteScaled<6>(out, scaled);
+    case 8: return WriteScaled<8>(out, scaled);
+    case 10: return WriteScaled<10>(out, scaled);
+    case 15: return WriteScaled<15>(out, scaled);
+    case 16: return WriteScaled<16>(out, scaled);
+    default: break;
+  }
+  const uint64_t unit = kPowers[decimals];
+  out = WriteUnsigned(out, scaled / unit);
+  if (decimals == 0) return out;
+  *out++ = '.';
+  WriteDigits(out + decimals, scaled % unit, decimals);
+  return out + decimals;
+}
+
+char* WriteInteger(char* out, long long n) {
+  if (n < 0) {
+    *out++ = '-';
+    return WriteUnsigned(out, 0 - static_cast<uint64_t>(n));
+  }
+  return WriteUnsigned(out, static_cast<uint64_t>(n));
+}
+
+}  // namespace quill
