@@ -195,6 +195,8 @@ class CcittDecoder : public RowDecoder {
     const uint32_t* const ref = ref_.data();
     const ModeEntry* const modes = modes_;
     const int64_t width = width_;
+    uint32_t* next = changes.at + changes.count;
+    uint32_t* const full = changes.at + changes.limit + 1;
     int64_t a0 = -1;  // the imaginary white pixel before the row
     bool black = false;
     size_t bi = 0;
@@ -203,26 +205,29 @@ class CcittDecoder : public RowDecoder {
       if ((bi & 1) != (black ? 1u : 0u)) bi = bi > 0 ? bi - 1 : 1;
       while (ref[bi] <= a0 && ref[bi] < width) bi += 2;
       const ModeEntry m = modes[bits.Peek(kModeLookupBits)];
-      if (m.mode == kModeInvalid || m.mode == kExtension) return false;  // the zero bits past the end, too
+      if (static_cast<uint8_t>(m.mode - kPass) > kVL3 - kPass) return false;  // the zero bits past the end, too
       bits.Skip(m.bits);
-      if (m.mode == kPass) {
+      const int64_t start = std::max<int64_t>(a0, 0);
+      if (m.mode >= kV0) {
+        const int64_t a1 = static_cast<int64_t>(ref[bi]) + kShift[m.mode];
+        if (a1 < start || next == full) return false;
+        *next++ = static_cast<uint32_t>(std::min(a1, width));
+        a0 = a1;
+        black = !black;
+      } else if (m.mode == kPass) {
         a0 = ref[bi + 1];
-        continue;
-      }
-      const uint32_t start = static_cast<uint32_t>(std::max<int64_t>(a0, 0));
-      if (m.mode == kHorizontal) {
+      } else {
         uint32_t run1 = 0, run2 = 0;
         bool eol = false;
         if (!Run(bits, black, &run1, &eol) || eol || !Run(bits, !black, &run2, &eol) || eol) return false;
-        if (!changes.Push(start + run1) || !changes.Push(start + run1 + run2)) return false;
-        a0 = static_cast<int64_t>(start) + run1 + run2;
-        continue;
+        if (full - next < 2) return false;
+        const int64_t a1 = start + run1;
+        a0 = a1 + run2;
+        *next++ = static_cast<uint32_t>(std::min(a1, width));
+        *next++ = static_cast<uint32_t>(std::min(a0, width));
       }
-      const int64_t a1 = static_cast<int64_t>(ref[bi]) + kShift[m.mode];
-      if (a1 < static_cast<int64_t>(start) || !changes.Push(static_cast<uint32_t>(a1))) return false;
-      a0 = a1;
-      black = !black;
     }
+    changes.count = static_cast<size_t>(next - changes.at);
     return true;
   }
 
