@@ -7,6 +7,9 @@
 // word with one byte and one more length added in a register, and a short string (the most, in
 // photographs) goes out with one eight-byte store.  Longer strings are written backwards from their end
 // along the prefixes, the head last.
+//
+// After Clear the next free code is taken to be 257: the first code then "assigns" that slot, which no
+// code reads (257 always ends the data), so the first code needs no test of its own.
 #include <algorithm>
 #include <bit>
 #include <cstring>
@@ -21,8 +24,8 @@ namespace {
 
 using namespace lzw;  // NOLINT: the reserved codes
 using Entry = uint64_t;
-constexpr uint32_t kNoCode = 0xFFFF;
 constexpr uint32_t kHead = 6;
+constexpr uint32_t kAfterClear = kEndOfInformation;
 constexpr bool kLittle = std::endian::native == std::endian::little;
 constexpr int kLengthShift = kLittle ? 48 : 0;
 
@@ -40,6 +43,19 @@ Entry Extend(Entry prefix, uint8_t byte) {
   const Entry longer = prefix + (Entry{1} << kLengthShift);
   return length < kHead ? longer | Entry{byte} << ByteShift(length) : longer;
 }
+// The width of the next code: 9 bits until code 511 is assigned, then 10, 11 from 1023, 12 from 2047.
+int WidthFor(uint32_t free) {
+  return std::min(12, static_cast<int>(std::bit_width(free + 1)));
+}
+
+// The decoder's place in the strip, a local of the row's loop.
+struct Cursor {
+  BitReader bits;
+  uint32_t free;
+  uint32_t old;
+  Entry prev;  // old's entry
+  uint8_t* out;
+};
 
 class LzwDecoder : public RowDecoder {
  public:
@@ -59,7 +75,8 @@ class LzwDecoder : public RowDecoder {
 
   bool BeginStrip(uint32_t offset) override {
     bits_.Reset();
-    ResetTable();
+    free_ = kAfterClear;
+    old_ = 0;
     held_ = 0;
     return src_.Seek(offset);
   }
@@ -69,71 +86,62 @@ class LzwDecoder : public RowDecoder {
     std::memcpy(out, stack_.data() + heldAt_, held);
     held_ -= held;
     heldAt_ += held;
-    // The loop works on local copies, which the bytes it writes cannot disturb.
-    BitReader bits = bits_;
-    Entry* const table = table_.data();
-    uint32_t free = free_, old = old_;
-    Entry prev = old == kNoCode ? 0 : table[old];
-    int width = width_;
-    uint8_t* o = out + held;
+    // The loops work on a local copy, which the bytes they write cannot disturb: first while a whole
+    // head fits, then to the end of the row.
+    Cursor c{bits_, free_, old_, table_[old_], out + held};
     uint8_t* const end = out + rowBytes_;
     bool ok = true;
-    while (o < end) {
-      const uint32_t code = bits.Get(width);
-      if (bits.Overrun() || code - kClear < 2) {  // damaged, Clear or EndOfInformation
-        if (bits.Overrun() || code == kEndOfInformation) {
-          ok = false;
-          break;
-        }
-        free = kFirstFree;
-        width = 9;
-        old = kNoCode;
-        continue;
-      }
-      Entry e;
-      if (code < free) {
-        e = table[code];
-        if (old != kNoCode && free < kTableSize) Add(table, free++, old, prev, FirstByteOf(e), width);
-      } else if (code == free && old != kNoCode && free < kTableSize) {  // the old string and its own first byte
-        e = Add(table, free++, old, prev, FirstByteOf(prev), width);
-      } else {
-        ok = false;  // a code not yet assigned, or a first code that is no byte
-        break;
-      }
-      prev = e;
-      old = code;
-      const uint32_t length = LengthOf(e);
-      if (length <= kHead && end - o >= static_cast<ptrdiff_t>(sizeof e)) {  // bytes past the string are written over later
-        std::memcpy(o, &e, sizeof e);
-        o += length;
-      } else {
-        o += Emit(code, o, static_cast<size_t>(end - o));
-      }
-    }
-    bits_ = bits;
-    free_ = free;
-    old_ = old;
-    width_ = width;
-    return ok;
+    while (ok && end - c.out > static_cast<ptrdiff_t>(sizeof(Entry))) ok = Step<true>(c, end);
+    while (ok && c.out < end) ok = Step<false>(c, end);
+    bits_ = c.bits;
+    free_ = c.free;
+    old_ = c.old;
+    return ok && !c.bits.Overrun();  // codes from past the end of the data fill at most this row
   }
 
  private:
-  void ResetTable() {
-    free_ = kFirstFree;
-    width_ = 9;
-    old_ = kNoCode;
+  // One code; false at EndOfInformation or a code not yet assigned.
+  template <bool kRoomy>
+  [[gnu::always_inline]] bool Step(Cursor& c, uint8_t* end) {
+    Entry* const table = table_.data();
+    const uint32_t code = c.bits.Get(WidthFor(c.free));
+    Entry e;
+    if (code < c.free) {
+      if (code - kClear < 2) return code == kClear && Clear(c);
+      e = table[code];
+      if (c.free < kTableSize) Add(c, FirstByteOf(e));
+    } else if (code == c.free && code != kEndOfInformation) {  // the old string and its own first byte
+      e = Add(c, FirstByteOf(c.prev));
+    } else {
+      return false;
+    }
+    c.prev = e;
+    c.old = code;
+    const uint32_t length = LengthOf(e);
+    if (kRoomy && length <= kHead) {  // bytes past the string are written over later
+      std::memcpy(c.out, &e, sizeof e);
+      c.out += length;
+    } else {
+      c.out += Emit(code, c.out, static_cast<size_t>(end - c.out));
+    }
+    return true;
   }
 
-  // Assigns code `slot`: the string of `old` (whose entry is prev) and one more byte.  Only strings longer
-  // than a head need their prefix and last byte, to be written out backwards.
-  Entry Add(Entry* table, uint32_t slot, uint32_t old, Entry prev, uint8_t byte, int& width) {
-    const Entry added = Extend(prev, byte);
-    table[slot] = added;
-    if (LengthOf(prev) >= kHead) {
-      prefix_[slot] = static_cast<uint16_t>(old);
-      suffix_[slot] = byte;
+  bool Clear(Cursor& c) {
+    c.free = kAfterClear;
+    return true;
+  }
+
+  // Assigns the next free code: old's string and one more byte.  Only strings longer than a head need
+  // their prefix and last byte, to be written out backwards.
+  Entry Add(Cursor& c, uint8_t byte) {
+    const Entry added = Extend(c.prev, byte);
+    table_[c.free] = added;
+    if (LengthOf(c.prev) >= kHead) {
+      prefix_[c.free] = static_cast<uint16_t>(c.old);
+      suffix_[c.free] = byte;
     }
-    if (slot + 1 == 511 || slot + 1 == 1023 || slot + 1 == 2047) ++width;
+    ++c.free;
     return added;
   }
 
@@ -163,9 +171,8 @@ class LzwDecoder : public RowDecoder {
   std::vector<uint16_t> prefix_;
   std::vector<uint8_t> suffix_;
   std::vector<uint8_t> stack_;
-  uint32_t free_ = kFirstFree;
-  int width_ = 9;
-  uint32_t old_ = kNoCode;
+  uint32_t free_ = kAfterClear;
+  uint32_t old_ = 0;
   size_t held_ = 0;
   size_t heldAt_ = 0;
 };
