@@ -65,6 +65,14 @@ TEST(TiffDecodeShapes, PagesWrittenHereReadBack) {
   }
 }
 
+TEST(TiffDecodeShapes, ColourRowsOfEveryShortWidthReadBack) {  // red and blue turned by blocks of five pixels
+  for (int width = 1; width <= 24; ++width) {
+    SCOPED_TRACE(testing::Message() << width << " pixels");
+    const Dib picture = PatternDib(width, 3, 24);
+    for (int compression : {1, 5, 32773}) EXPECT_TRUE(SamePicture(picture, ReadBytes(WriteBytes(picture, compression))));
+  }
+}
+
 TEST(TiffDecodeShapes, PagesLibtiffWritesReadBack) {
   const std::string tiffcp = LibtiffTool("tiffcp");
   ASSERT_FALSE(tiffcp.empty()) << "libtiff's tools are missing: install libtiff-tools (scripts/deps.sh --tests)";
