@@ -1,7 +1,9 @@
-// PackBits rows: the encoder, and the decoder (runs may run on into the next row).
+// PackBits rows: the encoder, and the decoder (runs may run on into the next row).  The encoder makes a
+// repeat run of every two or more equal bytes, and literal runs of the bytes between.
 #include "codecs/packbits.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 
 #include "codecs/row_decoder.h"
@@ -10,11 +12,55 @@
 namespace quill::tiff {
 namespace {
 
-size_t FlushLiteral(const uint8_t* from, size_t n, uint8_t* out) {
-  if (n == 0) return 0;
-  out[0] = static_cast<uint8_t>(n - 1);
-  std::memcpy(out + 1, from, n);
-  return n + 1;
+constexpr uint64_t kOnes = 0x0101010101010101;
+constexpr bool kLittle = std::endian::native == std::endian::little;
+
+uint64_t Load8(const uint8_t* p) {
+  uint64_t v;
+  std::memcpy(&v, p, 8);
+  return v;
+}
+
+// The first position from i on where a byte equals the next one (a repeat run starts); n when none.
+// Eight pairs are compared at a time: a zero byte of the difference is an equal pair, and the lowest one
+// found by the zero-byte test is exact.
+size_t NextPair(const uint8_t* in, size_t i, size_t n) {
+  for (; kLittle && i + 9 <= n; i += 8) {
+    const uint64_t d = Load8(in + i) ^ Load8(in + i + 1);
+    const uint64_t zero = (d - kOnes) & ~d & (kOnes << 7);
+    if (zero != 0) return i + static_cast<size_t>(std::countr_zero(zero) >> 3);
+  }
+  for (; i + 1 < n; ++i) {
+    if (in[i] == in[i + 1]) return i;
+  }
+  return n;
+}
+
+// How many bytes from j up to limit equal in[j].
+size_t RunFrom(const uint8_t* in, size_t j, size_t limit) {
+  const uint8_t b = in[j];
+  const uint64_t pattern = kOnes * b;
+  size_t k = j + 1;
+  for (; kLittle && k + 8 <= limit; k += 8) {
+    const uint64_t d = Load8(in + k) ^ pattern;
+    if (d != 0) return k + static_cast<size_t>(std::countr_zero(d) >> 3) - j;
+  }
+  while (k < limit && in[k] == b) ++k;
+  return k - j;
+}
+
+// Literal runs of up to 128 bytes.
+size_t FlushLiterals(const uint8_t* from, size_t n, uint8_t* out) {
+  size_t written = 0;
+  while (n > 0) {
+    const size_t part = std::min<size_t>(n, 128);
+    out[written] = static_cast<uint8_t>(part - 1);
+    std::memcpy(out + written + 1, from, part);
+    written += part + 1;
+    from += part;
+    n -= part;
+  }
+  return written;
 }
 
 class PackBitsDecoder : public RowDecoder {
@@ -101,23 +147,16 @@ class PackBitsDecoder : public RowDecoder {
 size_t PackBitsRow(const uint8_t* in, size_t n, uint8_t* out) {
   size_t written = 0;
   size_t literalStart = 0;
-  size_t i = 0;
-  while (i < n) {
-    size_t limit = std::min(n, i + 128);
-    size_t run = 1;
-    while (i + run < limit && in[i + run] == in[i]) ++run;
-    if (run >= 2) {
-      written += FlushLiteral(in + literalStart, i - literalStart, out + written);
-      out[written++] = static_cast<uint8_t>(257 - run);
-      out[written++] = in[i];
-      i += run;
-      literalStart = i;
-    } else if (++i - literalStart == 128) {
-      written += FlushLiteral(in + literalStart, 128, out + written);
-      literalStart = i;
-    }
+  for (size_t i = 0;;) {
+    const size_t j = NextPair(in, i, n);
+    if (j >= n) break;
+    const size_t run = RunFrom(in, j, std::min(n, j + 128));
+    written += FlushLiterals(in + literalStart, j - literalStart, out + written);
+    out[written++] = static_cast<uint8_t>(257 - run);
+    out[written++] = in[j];
+    i = literalStart = j + run;
   }
-  return written + FlushLiteral(in + literalStart, i - literalStart, out + written);
+  return written + FlushLiterals(in + literalStart, n - literalStart, out + written);
 }
 
 std::unique_ptr<RowDecoder> MakePackBitsDecoder(TiffIo& io, size_t rowBytes) {
