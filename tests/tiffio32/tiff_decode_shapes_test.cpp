@@ -1,7 +1,7 @@
 // Pages whose shapes lead the decoders down every path: black spans from one pixel to whole rows, across
-// the 64-bit words a CCITT row is painted in and up to the right edge; flat areas and shading whose LZW
-// strings grow long, run over row ends and fill the code table.  Written here and by libtiff's tiffcp,
-// read back to the same pixels.
+// the 64-bit words a CCITT row is painted in and up to the right edge, rows that repeat the row above;
+// flat areas and shading whose LZW strings grow long, run over row ends and fill the code table.
+// Written here and by libtiff's tiffcp, read back to the same pixels.
 #include <gtest/gtest.h>
 
 #include "test_support.h"
@@ -13,22 +13,22 @@ namespace {
 using quill::test::RunProgram;
 using quill::test::TempDir;
 
-// Black bars on white: row by row, widths and gaps grow from 1 to a few hundred pixels, some rows are all
-// black or all white, and one bar ends on the last pixel.
+// Black bars on white: rows in threes, their widths and gaps growing from 1 to a few hundred pixels,
+// some rows all black or all white between them, and a bar that ends on the last pixel.
 Dib Bars(int width, int height) {
   Dib dib = MakeDib(width, height, 1);
   dib.SetTable(1, 255, 255, 255);
   dib.Fill(1);
   for (int y = 0; y < height; ++y) {
     if (y % 17 == 5) continue;  // white
-    const int bar = 1 + (y * 7) % 190, gap = 1 + (y * 13) % 150;
-    for (int x = (y * 5) % 70; x < width; x += bar + gap) {
+    const int k = y / 3, bar = 1 + (k * 7) % 190, gap = 1 + (k * 13) % 150;
+    for (int x = (k * 5) % 70; x < width; x += bar + gap) {
       for (int i = x; i < std::min(x + bar, width); ++i) dib.SetPixel(i, y, 0);
     }
     if (y % 17 == 9) {
       for (int x = 0; x < width; ++x) dib.SetPixel(x, y, 0);
     }
-    for (int x = width - 1 - y % 90; y % 4 == 0 && x < width; ++x) dib.SetPixel(x, y, 0);
+    for (int x = width - 1 - k % 90; k % 4 == 0 && x < width; ++x) dib.SetPixel(x, y, 0);
   }
   return dib;
 }

@@ -101,6 +101,9 @@ class CcittDecoder : public RowDecoder {
       std::memset(out, 0xFF, rowBytes_);
       return;
     }
+    // Rows of text often repeat the row above, whose painting the words still hold.
+    const bool repeated = changes.count == refCount_ && std::equal(changes.at, changes.at + changes.count, ref_.data());
+    if (repeated) return StoreWords(words_.data(), out, rowBytes_);
     std::fill(words_.begin(), words_.end(), ~uint64_t{0});
     const uint32_t* c = changes.at;
     for (size_t i = 0; i < changes.count; i += 2) {
@@ -110,7 +113,10 @@ class CcittDecoder : public RowDecoder {
   }
 
   void SetReferenceWhite() { CloseReference(0); }
-  void CloseReference(size_t count) { std::fill_n(ref_.begin() + static_cast<ptrdiff_t>(count), kSentinels, width_); }
+  void CloseReference(size_t count) {
+    refCount_ = count;
+    std::fill_n(ref_.begin() + static_cast<ptrdiff_t>(count), kSentinels, width_);
+  }
 
   bool DecodeHuffmanRow(BitReader& bits, Changes& changes) {
     bool eol = false;
@@ -242,8 +248,9 @@ class CcittDecoder : public RowDecoder {
   const ModeEntry* modes_;
   bool pendingEol_ = false;
   std::vector<uint32_t> ref_;  // the reference row's changes, then sentinels
+  size_t refCount_ = 0;
   std::vector<uint32_t> cur_;
-  std::vector<uint64_t> words_;  // the row being painted
+  std::vector<uint64_t> words_;  // the row being painted: the last row with black in it
 };
 
 }  // namespace
