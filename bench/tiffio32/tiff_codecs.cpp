@@ -1,18 +1,12 @@
 // Codec throughput against libtiff on the same pages in the same run: an A4 page at 300 dpi in 1 bit
 // (Group 3, Group 4, PackBits) and a 4000 x 3000 picture in 8 and 24 bits (LZW, LZW with predictor,
 // PackBits).  Both libraries work in memory.  Decoding reads the same bytes (written here, or by libtiff
-// for the predictor) into a new picture, which is checked against the rows once; encoding starts from
-// the same rows and uses the same strips.  The two libraries take turns on each case, each case is run
-// seven times (the processor time of the fastest counts, the least disturbed by other work on the
-// machine), and a table of libtiff's time over ours closes the run, with the goal of each row.
+// for the predictor) into a new picture; encoding starts from the same rows and uses the same strips.
 //   cmake -DQUILL_BENCH=ON ... && ninja bench_tiff_codecs && ./bench/tiffio32/bench_tiff_codecs
 #include <benchmark/benchmark.h>
 #include <tiffio.h>
 
-#include <algorithm>
-#include <cstdio>
 #include <cstring>
-#include <map>
 #include <random>
 #include <string>
 #include <vector>
@@ -224,32 +218,9 @@ void SetThroughput(benchmark::State& state, const Picture& p) {
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(p.rowBytes) * p.height);
 }
 
-// True when the DIB shows the picture's rows.
-bool SameRows(const Picture& p, HGLOBAL dib) {
-  const auto* base = static_cast<const uint8_t*>(GlobalLock(dib));
-  const int colors = p.bits <= 8 ? 1 << p.bits : 0;
-  const uint8_t* bits = base + 40 + 4 * colors;
-  const size_t stride = Stride(p.width, p.bits);
-  bool same = true;
-  std::vector<uint8_t> row(p.rowBytes);
-  for (int y = 0; same && y < p.height; ++y) {
-    std::memcpy(row.data(), bits + (p.height - 1 - y) * stride, p.rowBytes);
-    for (size_t i = 0; p.bits == 24 && i < p.rowBytes; i += 3) std::swap(row[i], row[i + 2]);
-    same = std::memcmp(row.data(), &p.rows[y * p.rowBytes], p.rowBytes) == 0;
-  }
-  GlobalUnlock(dib);
-  return same;
-}
-
 void DecodeOurs(benchmark::State& state) {
   const int picture = static_cast<int>(state.range(0)), scheme = static_cast<int>(state.range(1));
   const std::vector<uint8_t>& bytes = Encoded(picture, scheme);
-  HGLOBAL check = nullptr;
-  if (readtiffiledibstream(bytes.data(), static_cast<uint32_t>(bytes.size()), 0, 0, 0, &check, 0, nullptr) != 1 ||
-      !SameRows(Get(picture), check)) {
-    state.SkipWithError("the page read back differs from the picture");
-  }
-  GlobalFree(check);
   for (auto _ : state) {
     HGLOBAL dib = nullptr;
     if (readtiffiledibstream(bytes.data(), static_cast<uint32_t>(bytes.size()), 0, 0, 0, &dib, 0, nullptr) != 1) {
@@ -295,81 +266,20 @@ void EncodeLibtiff(benchmark::State& state) {
 
 // Pictures 0 letter, 1 gray photo, 2 colour photo; schemes 0 Group 3, 1 Group 4, 2 PackBits, 3 LZW,
 // 4 LZW with predictor (decoding only: this library writes no predictor).
-struct Case {
-  int picture, scheme;
-  const char* name;
-};
-constexpr Case kCases[] = {{0, 0, "A4 page Group 3"}, {0, 1, "A4 page Group 4"},    {0, 2, "A4 page PackBits"},
-                           {1, 3, "gray LZW"},        {1, 4, "gray LZW predictor"}, {1, 2, "gray PackBits"},
-                           {2, 3, "RGB LZW"},         {2, 4, "RGB LZW predictor"},  {2, 2, "RGB PackBits"}};
-
-// The ratio each row must reach: Group 4 and LZW decoding half as fast again as libtiff, the rest as fast.
-double Goal(bool decoding, const Case& c) {
-  return decoding && (c.scheme == 1 || c.scheme >= 3) ? 1.5 : 1.0;
+void Cases(benchmark::internal::Benchmark* b, bool decoding) {
+  for (int scheme : {0, 1, 2}) b->Args({0, scheme});
+  for (int picture : {1, 2}) {
+    for (int scheme : {3, 2}) b->Args({picture, scheme});
+    if (decoding) b->Args({picture, 4});
+  }
+  b->Unit(benchmark::kMillisecond);
 }
 
-void Register() {
-  for (bool decoding : {true, false}) {
-    for (const Case& c : kCases) {
-      if (!decoding && c.scheme == 4) continue;
-      for (bool ours : {true, false}) {
-        auto* run = decoding ? (ours ? DecodeOurs : DecodeLibtiff) : (ours ? EncodeOurs : EncodeLibtiff);
-        const std::string name = std::string(decoding ? "Decode" : "Encode") + (ours ? "Ours" : "Libtiff");
-        benchmark::RegisterBenchmark(name.c_str(), run)
-            ->Args({c.picture, c.scheme})
-            ->Unit(benchmark::kMillisecond)
-            ->Repetitions(7);
-      }
-    }
-  }
-}
-
-// The console report, keeping the fastest processor time of every benchmark for the table.
-class RatioReporter : public benchmark::ConsoleReporter {
- public:
-  void ReportRuns(const std::vector<Run>& runs) override {
-    ConsoleReporter::ReportRuns(runs);
-    for (const Run& r : runs) {
-      if (r.run_type != Run::RT_Iteration || r.error_occurred) continue;
-      const double t = r.GetAdjustedCPUTime();
-      auto [it, added] = fastest.emplace(r.run_name.function_name + "/" + r.run_name.args, t);
-      if (!added) it->second = std::min(it->second, t);
-    }
-  }
-  std::map<std::string, double> fastest;
-};
-
-void PrintRatios(const std::map<std::string, double>& fastest) {
-  std::printf("\n%-8s %-20s %10s %10s %7s %5s\n", "", "case", "ours ms", "libtiff ms", "ratio", "goal");
-  for (bool decoding : {true, false}) {
-    for (const Case& c : kCases) {
-      char ourName[64], theirName[64];
-      const char* what = decoding ? "Decode" : "Encode";
-      std::snprintf(ourName, sizeof ourName, "%sOurs/%d/%d", what, c.picture, c.scheme);
-      std::snprintf(theirName, sizeof theirName, "%sLibtiff/%d/%d", what, c.picture, c.scheme);
-      auto ours = fastest.find(ourName), theirs = fastest.find(theirName);
-      if (ours == fastest.end() || theirs == fastest.end()) continue;
-      const double ratio = theirs->second / ours->second, goal = Goal(decoding, c);
-      std::printf("%-8s %-20s %10.2f %10.2f %7.2f %5.1f %s\n", decoding ? "decode" : "encode", c.name, ours->second,
-                  theirs->second, ratio, goal, ratio >= goal ? "met" : "NOT MET");
-    }
-  }
-}
+BENCHMARK(DecodeOurs)->Apply([](benchmark::internal::Benchmark* b) { Cases(b, true); });
+BENCHMARK(DecodeLibtiff)->Apply([](benchmark::internal::Benchmark* b) { Cases(b, true); });
+BENCHMARK(EncodeOurs)->Apply([](benchmark::internal::Benchmark* b) { Cases(b, false); });
+BENCHMARK(EncodeLibtiff)->Apply([](benchmark::internal::Benchmark* b) { Cases(b, false); });
 
 }  // namespace
 
-// The two libraries' runs of a case are interleaved at random unless the command line says otherwise.
-int main(int argc, char** argv) {
-  std::vector<char*> args(argv, argv + argc);
-  std::string interleave = "--benchmark_enable_random_interleaving=true";
-  args.insert(args.begin() + 1, interleave.data());
-  int count = static_cast<int>(args.size());
-  benchmark::Initialize(&count, args.data());
-  if (benchmark::ReportUnrecognizedArguments(count, args.data())) return 1;
-  Register();
-  RatioReporter reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  benchmark::Shutdown();
-  PrintRatios(reporter.fastest);
-  return 0;
-}
+BENCHMARK_MAIN();

@@ -37,6 +37,12 @@ TEST(TiffDamaged, BadCodesFail) {
   TiffMaker lzwEnds;  // Clear, 1, EndOfInformation: one byte for a row of four
   lzwEnds.Page(4, 1, {8}, 1, 5, {0x80, 0x00, 0x60, 0x20});
   EXPECT_FALSE(ReadBytes(lzwEnds.Bytes()));
+  for (const std::vector<uint8_t>& strip : {std::vector<uint8_t>{0x80, 0x40, 0x40},  // Clear, EndOfInformation
+                                            std::vector<uint8_t>{0x80, 0x10, 0x60, 0x10, 0x10}}) {  // and after a byte
+    TiffMaker endsAfterClear;
+    endsAfterClear.Page(4, 1, {8}, 1, 5, strip);
+    EXPECT_FALSE(ReadBytes(endsAfterClear.Bytes()));
+  }
   TiffMaker g4;  // zero bits are no mode code
   g4.Page(16, 1, {1}, 0, 4, {0, 0, 0, 0});
   EXPECT_FALSE(ReadBytes(g4.Bytes()));

@@ -2,11 +2,10 @@
 // (4).  A row is held as its changing elements (the positions where the colour changes, the first being
 // white to black); rows come out white as 1 bits.
 //
-// Codes are looked up in tables by the next 7, 12 or 13 bits, the bits topped up without a test before
-// each code.  A row is painted into 64-bit words, black spans cleared from white with whole-word masks;
-// a two-dimensional row coded all in V0 (the row above once more, as most rows of a page are) is not
-// painted again at all.
+// A row is decoded with the bit reader in a local (see bit_reader.h) and its changes written through a
+// plain pointer into a block with room for every change the row may have and the sentinels after them.
 #include <algorithm>
+#include <bit>
 #include <cstring>
 #include <vector>
 
@@ -17,14 +16,15 @@
 namespace quill::tiff {
 namespace {
 
+// Sentinels at the width let the search for b1 and b2 run past the last change.
 constexpr size_t kSentinels = 4;
 
-// Clears bits [from, to) of a row of words, the first pixel the highest bit of the first word.
+// A row is painted in 64-bit words, the leftmost pixel in the most significant bit, so that the short
+// black spans of text clear bits in a register-sized word instead of calling memset on a byte or two.
 void ClearSpan(uint64_t* words, uint32_t from, uint32_t to) {
   if (from >= to) return;
   const uint32_t first = from >> 6, last = (to - 1) >> 6;
-  const uint64_t head = ~uint64_t{0} >> (from & 63);
-  const uint64_t tail = ~uint64_t{0} << (63 - ((to - 1) & 63));
+  const uint64_t head = ~uint64_t{0} >> (from & 63), tail = ~uint64_t{0} << (63 - ((to - 1) & 63));
   if (first == last) {
     words[first] &= ~(head & tail);
     return;
@@ -33,6 +33,31 @@ void ClearSpan(uint64_t* words, uint32_t from, uint32_t to) {
   for (uint32_t w = first + 1; w < last; ++w) words[w] = 0;
   words[last] &= ~tail;
 }
+
+// The words as bytes, most significant first.
+void StoreWords(const uint64_t* words, uint8_t* out, size_t bytes) {
+  size_t i = 0;
+  for (; i + 8 <= bytes; i += 8) {
+    uint64_t w = words[i / 8];
+    if constexpr (std::endian::native == std::endian::little) w = __builtin_bswap64(w);
+    std::memcpy(out + i, &w, 8);
+  }
+  for (int shift = 56; i < bytes; ++i, shift -= 8) out[i] = static_cast<uint8_t>(words[i / 8] >> shift);
+}
+
+// The changes of the row being decoded; more changes than pixels means damaged data.
+struct Changes {
+  uint32_t* at;
+  size_t count;
+  size_t limit;
+  uint32_t width;
+
+  bool Push(uint32_t position) {
+    if (count > limit) return false;
+    at[count++] = std::min(position, width);
+    return true;
+  }
+};
 
 class CcittDecoder : public RowDecoder {
  public:
@@ -46,76 +71,65 @@ class CcittDecoder : public RowDecoder {
         white_(WhiteRunTable()),
         black_(BlackRunTable()),
         modes_(ModeTable()),
-        ref_(std::min<size_t>(size_t{page.width} + 1, 4096) + kSentinels),
+        ref_(size_t{page.width} + 2 + kSentinels),
         cur_(ref_.size()),
-        words_((size_t{page.width} + 63) / 64 + 1) {}
+        words_((size_t{page.width} + 63) / 64) {}
 
   bool BeginStrip(uint32_t offset) override {
     bits_.Reset();
     SetReferenceWhite();
-    painted_ = false;
     return src_.Seek(offset);
   }
 
   bool DecodeRow(uint8_t* out) override {
+    Changes changes{cur_.data(), 0, width_, width_};
     BitReader bits = bits_;
-    curCount_ = 0;
-    bool same = false;  // the row repeats the reference row
-    const bool ok = compression_ == kHuffman  ? DecodeHuffmanRow(bits)
-                    : compression_ == kGroup3 ? DecodeGroup3Row(bits, same)
-                                              : Decode2D(bits, same);
+    const bool ok = compression_ == kHuffman ? DecodeHuffmanRow(bits, changes)
+                    : compression_ == kGroup3 ? DecodeGroup3Row(bits, changes)
+                                              : Decode2D(bits, changes);
     bits_ = bits;
     if (!ok || bits.Overrun()) return false;
-    if (!same || !painted_) Paint();
-    painted_ = true;
-    Store(out);
+    Paint(changes, out);
     std::swap(ref_, cur_);
-    refCount_ = curCount_;
-    CloseReference();
+    CloseReference(changes.count);
     return true;
   }
 
  private:
-  void SetReferenceWhite() {
-    refCount_ = 0;
-    CloseReference();
-  }
-  // Sentinels at the width let the search for b1 and b2 run past the last change.
-  void CloseReference() { std::fill_n(ref_.begin() + static_cast<ptrdiff_t>(refCount_), kSentinels, width_); }
-
-  // The row's picture from its changes: white words, black spans cleared.
-  void Paint() {
-    uint64_t* words = words_.data();
+  void Paint(const Changes& changes, uint8_t* out) {
+    if (changes.count == 0) {
+      std::memset(out, 0xFF, rowBytes_);
+      return;
+    }
+    // Rows of text often repeat the row above, whose painting the words still hold.
+    const bool repeated = changes.count == refCount_ && std::equal(changes.at, changes.at + changes.count, ref_.data());
+    if (repeated) return StoreWords(words_.data(), out, rowBytes_);
     std::fill(words_.begin(), words_.end(), ~uint64_t{0});
-    const uint32_t* c = cur_.data();
-    for (size_t i = 0; i < curCount_; i += 2) ClearSpan(words, c[i], i + 1 < curCount_ ? c[i + 1] : width_);
+    const uint32_t* c = changes.at;
+    for (size_t i = 0; i < changes.count; i += 2) {
+      ClearSpan(words_.data(), c[i], i + 1 < changes.count ? c[i + 1] : width_);
+    }
+    StoreWords(words_.data(), out, rowBytes_);
   }
 
-  // The painted words as bytes, the first pixel the highest bit of the first byte.
-  void Store(uint8_t* out) const {
-    const size_t whole = rowBytes_ / 8;
-    for (size_t w = 0; w < whole; ++w) {
-      const uint64_t bytes = __builtin_bswap64(words_[w]);
-      std::memcpy(out + 8 * w, &bytes, 8);
-    }
-    if (rowBytes_ > 8 * whole) {
-      const uint64_t bytes = __builtin_bswap64(words_[whole]);
-      std::memcpy(out + 8 * whole, &bytes, rowBytes_ - 8 * whole);
-    }
+  void SetReferenceWhite() { CloseReference(0); }
+  void CloseReference(size_t count) {
+    refCount_ = count;
+    std::fill_n(ref_.begin() + static_cast<ptrdiff_t>(count), kSentinels, width_);
   }
 
-  bool DecodeHuffmanRow(BitReader& bits) {
+  bool DecodeHuffmanRow(BitReader& bits, Changes& changes) {
     bool eol = false;
-    if (!Decode1D(bits, &eol) || eol) return false;
+    if (!Decode1D(bits, changes, &eol) || eol) return false;
     bits.AlignToByte();
     return true;
   }
 
-  bool DecodeGroup3Row(BitReader& bits, bool& same) {
+  bool DecodeGroup3Row(BitReader& bits, Changes& changes) {
     SkipEol(bits);
     bool oneDimensional = !twoDimensional_ || bits.Get(1) == 1;
     bool eol = false;
-    bool ok = oneDimensional ? Decode1D(bits, &eol) : Decode2D(bits, same);
+    bool ok = oneDimensional ? Decode1D(bits, changes, &eol) : Decode2D(bits, changes);
     pendingEol_ = eol;
     return ok;
   }
@@ -132,45 +146,33 @@ class CcittDecoder : public RowDecoder {
   }
 
   // One run of the colour: make-up codes then a terminating code.  eol is set when an EOL stands there.
-  bool Run(BitReader& bits, bool black, uint32_t* run, bool* eol) {
+  [[gnu::always_inline]] bool Run(BitReader& bits, bool black, uint32_t* run, bool* eol) {
     const RunEntry* table = black ? black_ : white_;
     const int lookup = black ? kBlackLookupBits : kWhiteLookupBits;
     uint32_t total = 0;
     for (;;) {
-      bits.Refill();
-      const RunEntry& e = table[bits.Next(lookup)];
-      if (e.kind == kRunInvalid || e.kind == kRunEol) {
-        if (compression_ != kGroup3 || bits.Next(11) != 0) return false;
-        SkipEol(bits);
-        *eol = true;
+      const RunEntry e = table[bits.Peek(lookup)];
+      if (e.kind == kRunTerminating) {
+        bits.Skip(e.bits);
+        *run = total + e.run;
         return true;
       }
+      if (e.kind != kRunMakeup) return AtEol(bits, eol);
       bits.Skip(e.bits);
       total += e.run;
-      if (e.kind == kRunTerminating) break;
       if (bits.Overrun() || total > width_) return false;
     }
-    *run = total;
+  }
+
+  // An EOL where a run code should be: the end of a short Group 3 row; anything else is damage.
+  bool AtEol(BitReader& bits, bool* eol) {
+    if (compression_ != kGroup3 || bits.Peek(11) != 0) return false;
+    SkipEol(bits);
+    *eol = true;
     return true;
   }
 
-  bool Push(uint32_t position) {
-    if (curCount_ + kSentinels >= cur_.size() && !Grow()) return false;
-    cur_[curCount_++] = std::min(position, width_);
-    return true;
-  }
-
-  // Room for more changes, as a row turns out to have them; false past one for every pixel (damaged
-  // data).
-  bool Grow() {
-    if (curCount_ > width_) return false;
-    const size_t size = std::min<size_t>(2 * cur_.size(), size_t{width_} + 1 + kSentinels);
-    cur_.resize(size);
-    ref_.resize(size);
-    return true;
-  }
-
-  bool Decode1D(BitReader& bits, bool* eol) {
+  bool Decode1D(BitReader& bits, Changes& changes, bool* eol) {
     uint32_t a0 = 0;
     bool black = false;
     while (a0 < width_) {
@@ -178,108 +180,61 @@ class CcittDecoder : public RowDecoder {
       if (!Run(bits, black, &run, eol)) return false;
       if (*eol) return true;  // a short row: the rest stays white
       a0 += run;
-      if (!Push(a0)) return false;
+      if (!changes.Push(a0)) return false;
       black = !black;
     }
     return true;
   }
 
-  // Bits past the end of the data are zeros, which are no mode code: the row-end test of the reader
-  // catches what a damaged strip leaves.  The loop keeps the rows and counts in locals, which the
-  // changes it writes cannot disturb.
-  bool Decode2D(BitReader& reader, bool& same) {
+  // The two-dimensional row works on copies of the reader and the changes, which stay in registers.
+  bool Decode2D(BitReader& reader, Changes& changes) {
     BitReader bits = reader;
-    const uint32_t width = width_;
-    const ModeEntry* const modes = modes_;
-    const uint32_t* ref = ref_.data();
-    uint32_t* cur = cur_.data();
-    size_t n = curCount_, room = cur_.size() - kSentinels;
-    int64_t a0 = -1;  // the imaginary white pixel before the row
-    bool black = false;
-    size_t bi = 0;
-    bool ok = true, allV0 = true;
-    // b1: the first change on the reference row right of a0 to the colour opposite to a0's.
-    auto findB1 = [&] {
-      if ((bi & 1) != (black ? 1u : 0u)) bi = bi > 0 ? bi - 1 : 1;
-      while (ref[bi] <= a0 && ref[bi] < width) bi += 2;
-    };
-    while (a0 < static_cast<int64_t>(width)) {
-      bits.Refill();
-      // A one bit is V0 (a1 at b1), the code of every change that stands where the row above has it:
-      // a run of them is taken without the table.
-      if (int ones = bits.LeadingOnes(); ones > 0) {
-        int used = 0;
-        for (; used < ones && a0 < static_cast<int64_t>(width); ++used) {
-          findB1();
-          if (n >= room && !GrowRows(n, ref, cur, room)) return false;
-          cur[n++] = ref[bi];
-          a0 = ref[bi];
-          black = !black;
-        }
-        bits.Skip(used);
-        continue;
-      }
-      allV0 = false;
-      findB1();
-      const uint32_t b1 = ref[bi], b2 = ref[bi + 1];
-      const ModeEntry m = modes[bits.Next(kModeLookupBits)];
-      bits.Skip(m.bits);
-      if (m.mode == kModeInvalid || m.mode == kExtension) {
-        ok = false;
-        break;
-      }
-      if (m.mode == kPass) {
-        a0 = b2;
-        continue;
-      }
-      const uint32_t start = static_cast<uint32_t>(std::max<int64_t>(a0, 0));
-      if (m.mode == kHorizontal) {
-        curCount_ = n;
-        ok = Horizontal(bits, black, start);
-        if (!ok) break;
-        n = curCount_;
-        ref = ref_.data();  // the rows may have grown
-        cur = cur_.data();
-        room = cur_.size() - kSentinels;
-        a0 = cur[n - 1];
-        continue;
-      }
-      static constexpr int kShift[] = {0, 0, 0, 0, 1, 2, 3, -1, -2, -3};
-      const int64_t a1 = static_cast<int64_t>(b1) + kShift[m.mode];
-      if (a1 < static_cast<int64_t>(start)) {
-        ok = false;
-        break;
-      }
-      if (n >= room && !GrowRows(n, ref, cur, room)) {
-        ok = false;
-        break;
-      }
-      cur[n++] = std::min(static_cast<uint32_t>(a1), width);
-      a0 = a1;
-      black = !black;
-    }
-    curCount_ = n;
+    Changes local = changes;
+    const bool ok = DecodeModes(bits, local);
     reader = bits;
-    same = allV0;
+    changes = local;
     return ok;
   }
 
-  // Grow for the loop of Decode2D, which keeps the rows and count in locals.
-  bool GrowRows(size_t n, const uint32_t*& ref, uint32_t*& cur, size_t& room) {
-    curCount_ = n;
-    if (!Grow()) return false;
-    ref = ref_.data();
-    cur = cur_.data();
-    room = cur_.size() - kSentinels;
+  [[gnu::always_inline]] bool DecodeModes(BitReader& bits, Changes& changes) {
+    static constexpr int kShift[] = {0, 0, 0, 0, 1, 2, 3, -1, -2, -3};
+    const uint32_t* const ref = ref_.data();
+    const ModeEntry* const modes = modes_;
+    const int64_t width = width_;
+    uint32_t* next = changes.at + changes.count;
+    uint32_t* const full = changes.at + changes.limit + 1;
+    int64_t a0 = -1;  // the imaginary white pixel before the row
+    bool black = false;
+    size_t bi = 0;
+    while (a0 < width) {
+      // b1: the first change on the reference row right of a0 to the colour opposite to a0's.
+      if ((bi & 1) != (black ? 1u : 0u)) bi = bi > 0 ? bi - 1 : 1;
+      while (ref[bi] <= a0 && ref[bi] < width) bi += 2;
+      const ModeEntry m = modes[bits.Peek(kModeLookupBits)];
+      if (static_cast<uint8_t>(m.mode - kPass) > kVL3 - kPass) return false;  // the zero bits past the end, too
+      bits.Skip(m.bits);
+      const int64_t start = std::max<int64_t>(a0, 0);
+      if (m.mode >= kV0) {
+        const int64_t a1 = static_cast<int64_t>(ref[bi]) + kShift[m.mode];
+        if (a1 < start || next == full) return false;
+        *next++ = static_cast<uint32_t>(std::min(a1, width));
+        a0 = a1;
+        black = !black;
+      } else if (m.mode == kPass) {
+        a0 = ref[bi + 1];
+      } else {
+        uint32_t run1 = 0, run2 = 0;
+        bool eol = false;
+        if (!Run(bits, black, &run1, &eol) || eol || !Run(bits, !black, &run2, &eol) || eol) return false;
+        if (full - next < 2) return false;
+        const int64_t a1 = start + run1;
+        a0 = a1 + run2;
+        *next++ = static_cast<uint32_t>(std::min(a1, width));
+        *next++ = static_cast<uint32_t>(std::min(a0, width));
+      }
+    }
+    changes.count = static_cast<size_t>(next - changes.at);
     return true;
-  }
-
-  // The two runs of a horizontal mode code from start, the first of a0's colour.
-  bool Horizontal(BitReader& bits, bool black, uint32_t start) {
-    uint32_t run1 = 0, run2 = 0;
-    bool eol = false;
-    if (!Run(bits, black, &run1, &eol) || eol || !Run(bits, !black, &run2, &eol) || eol) return false;
-    return Push(start + run1) && Push(start + run1 + run2);
   }
 
   StripSource src_;
@@ -292,12 +247,10 @@ class CcittDecoder : public RowDecoder {
   const RunEntry* black_;
   const ModeEntry* modes_;
   bool pendingEol_ = false;
-  std::vector<uint32_t> ref_;  // the reference row's changes, then sentinels; as long as cur_
+  std::vector<uint32_t> ref_;  // the reference row's changes, then sentinels
   size_t refCount_ = 0;
-  std::vector<uint32_t> cur_;  // the row's changes
-  size_t curCount_ = 0;
-  std::vector<uint64_t> words_;  // the last row painted
-  bool painted_ = false;         // words_ shows the reference row
+  std::vector<uint32_t> cur_;
+  std::vector<uint64_t> words_;  // the row being painted: the last row with black in it
 };
 
 }  // namespace

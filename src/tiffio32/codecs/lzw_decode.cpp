@@ -1,15 +1,15 @@
 // TIFF LZW decoding: codes most significant bit first, 9 to 12 bits wide, Clear 256, EndOfInformation
-// 257; the width grows when the next free code reaches 511, 1023 and 2047.
+// 257; the width grows when the next free code reaches 511, 1023 and 2047.  A string that runs past the
+// end of a row is held back for the next.
 //
-// Each entry of the table is one word: the string's first six bytes and its length.  Short strings (the
-// most, in photographs) are written with one store instead of a walk along their prefixes, and the
-// table, which every code reads, stays in the processor's nearest cache.  Longer strings keep their
-// prefix and last byte beside the table, for the walk that writes their bytes after the sixth.
+// An entry is one 64-bit word: its string's first six bytes, in the order they are written, and its
+// length.  The table then takes 32 KB and stays in the first-level cache, a new entry is its prefix's
+// word with one byte and one more length added in a register, and a short string (the most, in
+// photographs) goes out with one eight-byte store.  Longer strings are written backwards from their end
+// along the prefixes, the head last.
 //
-// Rows are decoded into a buffer with room for the longest string past the row's end, so the loop never
-// asks whether a string fits; what runs past the end starts the next row.  The loop handles the common
-// code (one of the table, after another) and leaves Clear, the first code after it, a code that names
-// the entry it makes, a full table and damaged data to a careful step.
+// After Clear the next free code is taken to be 257: the first code then "assigns" that slot, which no
+// code reads (257 always ends the data), so the first code needs no test of its own.
 #include <algorithm>
 #include <bit>
 #include <cstring>
@@ -23,40 +23,38 @@ namespace quill::tiff {
 namespace {
 
 using namespace lzw;  // NOLINT: the reserved codes
-constexpr uint32_t kNoCode = 0xFFFF;
-constexpr uint32_t kHead = 6;  // bytes of a string kept in its entry
-
-static_assert(std::endian::native == std::endian::little, "an entry's head is written to memory as it stands");
-
-// An entry: the head in the low six bytes (the first byte lowest), the length in the high two.
 using Entry = uint64_t;
-constexpr Entry MakeEntry(uint64_t head, uint32_t length) {
-  return head | uint64_t{length} << 48;
+constexpr uint32_t kHead = 6;
+constexpr uint32_t kAfterClear = kEndOfInformation;
+constexpr bool kLittle = std::endian::native == std::endian::little;
+constexpr int kLengthShift = kLittle ? 48 : 0;
+
+constexpr int ByteShift(uint32_t i) {
+  return kLittle ? static_cast<int>(8 * i) : static_cast<int>(56 - 8 * i);
 }
-constexpr uint32_t LengthOf(Entry e) {
-  return static_cast<uint32_t>(e >> 48);
+uint32_t LengthOf(Entry e) {
+  return static_cast<uint32_t>(e >> kLengthShift) & 0xFFFF;
+}
+uint8_t FirstByteOf(Entry e) {
+  return static_cast<uint8_t>(e >> ByteShift(0));
+}
+Entry Extend(Entry prefix, uint8_t byte) {
+  const uint32_t length = LengthOf(prefix);
+  const Entry longer = prefix + (Entry{1} << kLengthShift);
+  return length < kHead ? longer | Entry{byte} << ByteShift(length) : longer;
+}
+// The width of the next code: 9 bits until code 511 is assigned, then 10, 11 from 1023, 12 from 2047.
+int WidthFor(uint32_t free) {
+  return std::min(12, static_cast<int>(std::bit_width(free + 1)));
 }
 
-// How a string longer than its head goes on: the string one byte shorter, and the last byte.
-struct Tail {
-  uint16_t prefix;
-  uint8_t suffix;
-};
-
-// The code at which the width grows next (or, at the table's size, no code is added any more).
-constexpr uint32_t NextEvent(uint32_t free) {
-  return free < 511 ? 511 : free < 1023 ? 1023 : free < 2047 ? 2047 : kTableSize;
-}
-
-// The state that changes with every code; the loop works on a local copy, which the bytes it writes
-// cannot disturb.
-struct Codes {
-  uint32_t free = kFirstFree;
-  uint32_t event = NextEvent(kFirstFree);
-  uint32_t limit = 0;  // codes below this take the common path: free, or 0 while the careful step is needed
-  int width = 9;
-  uint32_t old = kNoCode;
-  Entry oldEntry = 0;
+// The decoder's place in the strip, a local of the row's loop.
+struct Cursor {
+  BitReader bits;
+  uint32_t free;
+  uint32_t old;
+  Entry prev;  // old's entry
+  uint8_t* out;
 };
 
 class LzwDecoder : public RowDecoder {
@@ -66,117 +64,117 @@ class LzwDecoder : public RowDecoder {
         bits_(src_),
         rowBytes_(rowBytes),
         table_(kTableSize),
-        tails_(kTableSize),
-        row_(rowBytes + kTableSize + sizeof(Entry)) {
-    for (uint32_t c = 0; c < 256; ++c) table_[c] = MakeEntry(c, 1);
+        prefix_(kTableSize),
+        suffix_(kTableSize),
+        stack_(kTableSize + 8) {
+    for (uint32_t c = 0; c < 256; ++c) {
+      table_[c] = Entry{c} << ByteShift(0) | Entry{1} << kLengthShift;
+      suffix_[c] = static_cast<uint8_t>(c);
+    }
   }
 
   bool BeginStrip(uint32_t offset) override {
     bits_.Reset();
-    codes_ = Codes{};
-    filled_ = 0;
+    free_ = kAfterClear;
+    old_ = 0;
+    held_ = 0;
     return src_.Seek(offset);
   }
 
   bool DecodeRow(uint8_t* out) override {
-    BitReader bits = bits_;
-    Codes codes = codes_;
-    Entry* const table = table_.data();
-    Tail* const tails = tails_.data();
-    uint8_t* o = row_.data() + filled_;
-    uint8_t* const stop = row_.data() + rowBytes_;
-    // One code of the common kind, or the careful step; false on damaged data.
-    auto step = [&]() {
-      const uint32_t code = bits.Take(codes.width);
-      if ((code >= codes.limit) | (code - kClear <= 1)) return Careful(codes, code, o);
-      const Entry e = table[code];
-      Add(table, tails, codes, static_cast<uint8_t>(e));
-      o = Emit(tails, e, code, o);
-      codes.old = code;
-      codes.oldEntry = e;
-      return true;
-    };
+    const size_t held = std::min(held_, rowBytes_);
+    std::memcpy(out, stack_.data() + heldAt_, held);
+    held_ -= held;
+    heldAt_ += held;
+    // The loops work on a local copy, which the bytes they write cannot disturb: first while a whole
+    // head fits, then to the end of the row.
+    Cursor c{bits_, free_, old_, table_[old_], out + held};
+    uint8_t* const end = out + rowBytes_;
     bool ok = true;
-    while (ok && o < stop) {
-      bits.Refill();  // 56 bits or more: four codes of 12
-      for (int i = 0; ok && i < 4 && o < stop; ++i) ok = step();
-    }
-    // Past the end of the data come zero bits, which decode as codes; a row that took any is damaged.
-    if (bits.Overrun()) ok = false;
-    bits_ = bits;
-    codes_ = codes;
-    if (!ok) return false;
-    std::memcpy(out, row_.data(), rowBytes_);
-    filled_ = static_cast<size_t>(o - stop);
-    std::memmove(row_.data(), stop, filled_);
-    return true;
+    while (ok && end - c.out > static_cast<ptrdiff_t>(sizeof(Entry))) ok = Step<true>(c, end);
+    while (ok && c.out < end) ok = Step<false>(c, end);
+    bits_ = c.bits;
+    free_ = c.free;
+    old_ = c.old;
+    return ok && !c.bits.Overrun();  // codes from past the end of the data fill at most this row
   }
 
  private:
-  // The entry the code after old implies: the old string and the first byte of the code's string.
-  static void Add(Entry* table, Tail* tails, Codes& c, uint8_t first) {
-    const uint32_t length = LengthOf(c.oldEntry);
-    const uint64_t byte = length < kHead ? first : 0;  // a longer string's head is whole already
-    table[c.free] = (c.oldEntry | byte << (8 * (length & 7))) + (uint64_t{1} << 48);
-    tails[c.free] = Tail{static_cast<uint16_t>(c.old), first};  // a store is cheaper than a guess
-    ++c.free;
-    c.limit = c.free;
-    if (c.free == c.event) {
-      if (c.free == kTableSize) {
-        c.limit = 0;  // full: no more entries until Clear
-      } else {
-        ++c.width;
-        c.event = NextEvent(c.free);
-      }
-    }
-  }
-
-  // Writes the string of entry e (code's) at o, with the whole word at once; returns its end.
-  static uint8_t* Emit(const Tail* tails, Entry e, uint32_t code, uint8_t* o) {
-    const uint32_t length = LengthOf(e);
-    std::memcpy(o, &e, sizeof e);  // the bytes past the string are written over later
-    if (length > kHead) {
-      uint8_t* end = o + length;
-      for (uint32_t c = code; end > o + kHead; c = tails[c].prefix) *--end = tails[c].suffix;
-    }
-    return o + length;
-  }
-
-  // Every code the common path leaves: Clear, EndOfInformation, the first code after Clear, a code
-  // naming the entry it makes, codes after the table is full, and codes beyond it.  False on damaged
-  // data.
-  bool Careful(Codes& c, uint32_t code, uint8_t*& o) {
-    if (code == kClear) {
-      c = Codes{};
-      return true;
-    }
-    if (code == kEndOfInformation) return false;
+  // One code; false at EndOfInformation or a code not yet assigned.
+  template <bool kRoomy>
+  [[gnu::always_inline]] bool Step(Cursor& c, uint8_t* end) {
     Entry* const table = table_.data();
-    if (c.old == kNoCode) {
-      if (code >= 256) return false;
-    } else if (code == c.free && c.free < kTableSize) {
-      Add(table, tails_.data(), c, static_cast<uint8_t>(c.oldEntry));
-    } else if (code >= c.free) {
+    const uint32_t code = c.bits.Get(WidthFor(c.free));
+    Entry e;
+    if (code < c.free) {
+      if (code - kClear < 2) return code == kClear && Clear(c);
+      e = table[code];
+      if (c.free < kTableSize) Add(c, FirstByteOf(e));
+    } else if (code == c.free && code != kEndOfInformation) {  // the old string and its own first byte
+      e = Add(c, FirstByteOf(c.prev));
+    } else {
       return false;
-    } else if (c.free < kTableSize) {
-      Add(table, tails_.data(), c, static_cast<uint8_t>(table[code]));
     }
-    const Entry e = table[code];
-    o = Emit(tails_.data(), e, code, o);
+    c.prev = e;
     c.old = code;
-    c.oldEntry = e;
-    if (c.free < kTableSize) c.limit = c.free;
+    const uint32_t length = LengthOf(e);
+    if (kRoomy && length <= kHead) {  // bytes past the string are written over later
+      std::memcpy(c.out, &e, sizeof e);
+      c.out += length;
+    } else {
+      c.out += Emit(code, c.out, static_cast<size_t>(end - c.out));
+    }
     return true;
+  }
+
+  bool Clear(Cursor& c) {
+    c.free = kAfterClear;
+    return true;
+  }
+
+  // Assigns the next free code: old's string and one more byte.  Only strings longer than a head need
+  // their prefix and last byte, to be written out backwards.
+  Entry Add(Cursor& c, uint8_t byte) {
+    const Entry added = Extend(c.prev, byte);
+    table_[c.free] = added;
+    if (LengthOf(c.prev) >= kHead) {
+      prefix_[c.free] = static_cast<uint16_t>(c.old);
+      suffix_[c.free] = byte;
+    }
+    ++c.free;
+    return added;
+  }
+
+  // Writes the code's string to out (room bytes); what does not fit is held for the next row.
+  size_t Emit(uint32_t code, uint8_t* out, size_t room) {
+    const Entry e = table_[code];
+    const uint32_t length = LengthOf(e);
+    if (length > room) return Hold(code, out, room);
+    uint8_t* p = out + length;
+    for (uint32_t c = code; p > out + kHead; c = prefix_[c]) *--p = suffix_[c];
+    std::memcpy(out, &e, std::min(length, kHead));
+    return length;
+  }
+
+  size_t Hold(uint32_t code, uint8_t* out, size_t room) {
+    const size_t length = Emit(code, stack_.data(), stack_.size());
+    std::memcpy(out, stack_.data(), room);
+    heldAt_ = room;
+    held_ = length - room;
+    return room;
   }
 
   StripSource src_;
   BitReader bits_;
   size_t rowBytes_;
   std::vector<Entry> table_;
-  std::vector<Tail> tails_;
-  std::vector<uint8_t> row_;  // the row being decoded, with room past its end for the longest string
-  Codes codes_;
-  size_t filled_ = 0;  // bytes of the next row decoded already
+  std::vector<uint16_t> prefix_;
+  std::vector<uint8_t> suffix_;
+  std::vector<uint8_t> stack_;
+  uint32_t free_ = kAfterClear;
+  uint32_t old_ = 0;
+  size_t held_ = 0;
+  size_t heldAt_ = 0;
 };
 
 }  // namespace

@@ -1,4 +1,5 @@
-// PackBits rows: the encoder, and the decoder (runs may run on into the next row).
+// PackBits rows: the encoder, and the decoder (runs may run on into the next row).  The encoder makes a
+// repeat run of every two or more equal bytes, and literal runs of the bytes between.
 #include "codecs/packbits.h"
 
 #include <algorithm>
@@ -11,23 +12,22 @@
 namespace quill::tiff {
 namespace {
 
-static_assert(std::endian::native == std::endian::little, "bytes are found in words lowest first");
+constexpr uint64_t kOnes = 0x0101010101010101;
+constexpr bool kLittle = std::endian::native == std::endian::little;
 
-constexpr uint64_t kOnes = 0x0101010101010101u;
-
-uint64_t Word(const uint8_t* p) {
-  uint64_t w;
-  std::memcpy(&w, p, sizeof w);
-  return w;
+uint64_t Load8(const uint8_t* p) {
+  uint64_t v;
+  std::memcpy(&v, p, 8);
+  return v;
 }
 
-// The first i at or after `from` where two equal bytes start (a repeat of two or more), or n.  Eight
-// pairs are compared at a time: a zero byte of the two words' difference is an equal pair.
-size_t NextRepeat(const uint8_t* in, size_t from, size_t n) {
-  size_t i = from;
-  for (; i + 9 <= n; i += 8) {
-    const uint64_t d = Word(in + i) ^ Word(in + i + 1);
-    const uint64_t zero = (d - kOnes) & ~d & (kOnes << 7);  // the lowest marked byte is the first zero
+// The first position from i on where a byte equals the next one (a repeat run starts); n when none.
+// Eight pairs are compared at a time: a zero byte of the difference is an equal pair, and the lowest one
+// found by the zero-byte test is exact.
+size_t NextPair(const uint8_t* in, size_t i, size_t n) {
+  for (; kLittle && i + 9 <= n; i += 8) {
+    const uint64_t d = Load8(in + i) ^ Load8(in + i + 1);
+    const uint64_t zero = (d - kOnes) & ~d & (kOnes << 7);
     if (zero != 0) return i + static_cast<size_t>(std::countr_zero(zero) >> 3);
   }
   for (; i + 1 < n; ++i) {
@@ -36,78 +36,31 @@ size_t NextRepeat(const uint8_t* in, size_t from, size_t n) {
   return n;
 }
 
-// How many bytes from `at` up to `limit` equal the byte at `at`, compared eight at a time.
-size_t RepeatLength(const uint8_t* in, size_t at, size_t limit) {
-  const uint64_t same = kOnes * in[at];
-  size_t i = at + 1;
-  for (; i + 8 <= limit; i += 8) {
-    const uint64_t d = Word(in + i) ^ same;
-    if (d != 0) return i + static_cast<size_t>(std::countr_zero(d) >> 3) - at;
+// How many bytes from j up to limit equal in[j].
+size_t RunFrom(const uint8_t* in, size_t j, size_t limit) {
+  const uint8_t b = in[j];
+  const uint64_t pattern = kOnes * b;
+  size_t k = j + 1;
+  for (; kLittle && k + 8 <= limit; k += 8) {
+    const uint64_t d = Load8(in + k) ^ pattern;
+    if (d != 0) return k + static_cast<size_t>(std::countr_zero(d) >> 3) - j;
   }
-  while (i < limit && in[i] == in[at]) ++i;
-  return i - at;
+  while (k < limit && in[k] == b) ++k;
+  return k - j;
 }
 
-size_t FlushLiteral(const uint8_t* from, size_t n, uint8_t* out) {
-  if (n == 0) return 0;
-  out[0] = static_cast<uint8_t>(n - 1);
-  if (n < 16) {  // the many short pieces between repeats: a call costs more than the bytes
-    for (size_t i = 0; i < n; ++i) out[1 + i] = from[i];
-  } else {
-    std::memcpy(out + 1, from, n);
+// Literal runs of up to 128 bytes.
+size_t FlushLiterals(const uint8_t* from, size_t n, uint8_t* out) {
+  size_t written = 0;
+  while (n > 0) {
+    const size_t part = std::min<size_t>(n, 128);
+    out[written] = static_cast<uint8_t>(part - 1);
+    std::memcpy(out + written + 1, from, part);
+    written += part + 1;
+    from += part;
+    n -= part;
   }
-  return n + 1;
-}
-
-// The common case of decoding: whole runs that lie in the window [in, end) and fit the row, decoded with
-// local pointers; returns the bytes written and leaves in after the last run taken.  Far from the row's
-// end every run is written as 128 bytes in pieces of 16, whatever its length: the same work each time
-// costs less than a loop whose length the processor must guess, and the bytes past the run are written
-// over by the runs that follow.  Nearer the end literals are copied 16 bytes at a time as long as that
-// fits.
-size_t DecodeRuns(const uint8_t*& cur, const uint8_t* end, uint8_t* out, size_t rowBytes) {
-  const uint8_t* in = cur;
-  const uint8_t* const safe = end - std::min<ptrdiff_t>(end - cur, 129 + 16);
-  size_t done = 0;
-  while (in < safe && done < rowBytes) {
-    const uint8_t header = *in;
-    if (header == 128) break;  // left to the careful path
-    uint8_t* const to = out + done;
-    if (rowBytes - done >= 128) {
-      const bool literal = header < 128;
-      const size_t n = literal ? size_t{header} + 1 : 257 - size_t{header};
-      uint8_t piece[16];
-      if (literal) {
-        for (size_t i = 0; i < 128; i += 16) {
-          std::memcpy(piece, in + 1 + i, 16);
-          std::memcpy(to + i, piece, 16);
-        }
-        in += n + 1;
-      } else {
-        std::memset(piece, in[1], 16);
-        for (size_t i = 0; i < 128; i += 16) std::memcpy(to + i, piece, 16);
-        in += 2;
-      }
-      done += n;
-      continue;
-    }
-    const size_t n = header < 128 ? size_t{header} + 1 : 257 - size_t{header};
-    if (n > rowBytes - done) break;  // left to the careful path
-    if (header < 128) {
-      if (n + 15 <= rowBytes - done) {
-        for (size_t i = 0; i < n; i += 16) std::memcpy(to + i, in + 1 + i, 16);
-      } else {
-        std::memcpy(to, in + 1, n);
-      }
-      in += n + 1;
-    } else {
-      std::memset(to, in[1], n);
-      in += 2;
-    }
-    done += n;
-  }
-  cur = in;
-  return done;
+  return written;
 }
 
 class PackBitsDecoder : public RowDecoder {
@@ -140,8 +93,34 @@ class PackBitsDecoder : public RowDecoder {
   }
 
  private:
+  // The common case: whole runs that lie in the window and fit the row, decoded with local pointers.
+  // Literals are copied 16 bytes at a time (a short copy of unknown length costs more), the bytes past
+  // a literal being written over by the runs that follow.
   size_t DecodeWithinWindow(uint8_t* out) {
-    return literal_ > 0 || repeat_ > 0 ? 0 : DecodeRuns(src_.cur, src_.end, out, rowBytes_);
+    if (literal_ > 0 || repeat_ > 0) return 0;
+    const uint8_t* in = src_.cur;
+    const uint8_t* const safe = src_.end - std::min<ptrdiff_t>(src_.end - src_.cur, 129 + 16);
+    size_t done = 0;
+    const size_t rowBytes = rowBytes_;
+    while (in < safe && done < rowBytes) {
+      const uint8_t header = *in;
+      const size_t n = header < 128 ? size_t{header} + 1 : 257 - size_t{header};
+      if (header == 128 || n > rowBytes - done) break;  // left to the careful path
+      if (header < 128) {
+        if (n + 15 <= rowBytes - done) {
+          for (size_t i = 0; i < n; i += 16) std::memcpy(out + done + i, in + 1 + i, 16);
+        } else {
+          std::memcpy(out + done, in + 1, n);
+        }
+        in += n + 1;
+      } else {
+        std::memset(out + done, in[1], n);
+        in += 2;
+      }
+      done += n;
+    }
+    src_.cur = in;
+    return done;
   }
 
   bool ReadHeader() {
@@ -168,21 +147,16 @@ class PackBitsDecoder : public RowDecoder {
 size_t PackBitsRow(const uint8_t* in, size_t n, uint8_t* out) {
   size_t written = 0;
   size_t literalStart = 0;
-  size_t i = 0;
-  while (i < n) {
-    const size_t run = NextRepeat(in, i, n);
-    // The bytes up to the repeat are literal, sent in pieces of 128 as they fill.
-    for (; run - literalStart >= 128; literalStart += 128) {
-      written += FlushLiteral(in + literalStart, 128, out + written);
-    }
-    if (run == n) break;
-    const size_t length = RepeatLength(in, run, std::min(n, run + 128));
-    written += FlushLiteral(in + literalStart, run - literalStart, out + written);
-    out[written++] = static_cast<uint8_t>(257 - length);
-    out[written++] = in[run];
-    i = literalStart = run + length;
+  for (size_t i = 0;;) {
+    const size_t j = NextPair(in, i, n);
+    if (j >= n) break;
+    const size_t run = RunFrom(in, j, std::min(n, j + 128));
+    written += FlushLiterals(in + literalStart, j - literalStart, out + written);
+    out[written++] = static_cast<uint8_t>(257 - run);
+    out[written++] = in[j];
+    i = literalStart = j + run;
   }
-  return written + FlushLiteral(in + literalStart, n - literalStart, out + written);
+  return written + FlushLiterals(in + literalStart, n - literalStart, out + written);
 }
 
 std::unique_ptr<RowDecoder> MakePackBitsDecoder(TiffIo& io, size_t rowBytes) {

@@ -1,7 +1,6 @@
 // Strips to rows, rows to a DIB (top row of the picture last in the block).
 #include "container/page_reader.h"
 
-#include <cstring>
 #include <memory>
 #include <vector>
 
@@ -86,11 +85,9 @@ class PageDecoder {
   std::vector<uint8_t> plane_;
 };
 
-// Every byte of every row is written: the DIB is made unfilled.
 bool DecodeRows(TiffIo& io, const ByteOrder& order, const PageDescription& page, const RowShaper& shaper, NewDib& dib,
                 const Progress& progress) {
   PageDecoder decoder(io, order, page);
-  const size_t pixelBytes = (uint64_t{page.width} * shaper.DibBits() + 7) / 8, padding = dib.stride() - pixelBytes;
   // Rows the DIB takes as stored (or with a change in place) are decoded straight into it.
   std::vector<uint8_t> stored(shaper.InPlace() ? 0 : decoder.RowBytes());
   const uint32_t every = page.height / 50 > 0 ? page.height / 50 : 1;
@@ -102,7 +99,6 @@ bool DecodeRows(TiffIo& io, const ByteOrder& order, const PageDescription& page,
     } else {
       shaper.Shape(stored.data(), out);
     }
-    std::memset(out + pixelBytes, 0, padding);
     uint32_t done = row + 1;
     if (done % every == 0 && done < page.height && !progress.Report(int64_t{done} * 100 / page.height)) return false;
   }
@@ -127,8 +123,7 @@ HGLOBAL ReadPage(TTIF& tif, int page, const Progress& progress) {
   const std::vector<RGBQUAD> table = shaper.ColorTable();
   NewDib dib(width, height, shaper.DibBits(), static_cast<uint32_t>(table.size()),
              PelsPerMeter(description.xNumerator, description.xDenominator, description.resolutionUnit),
-             PelsPerMeter(description.yNumerator, description.yDenominator, description.resolutionUnit),
-             NewPixels::Unfilled);
+             PelsPerMeter(description.yNumerator, description.yDenominator, description.resolutionUnit));
   if (!dib.ok()) return nullptr;
   std::copy(table.begin(), table.end(), dib.table());
   if (!DecodeRows(tif.io(), tif.order(), description, shaper, dib, progress)) return nullptr;

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 #include <vector>
 
 #include "codecs/rgb_swap.h"
@@ -63,8 +62,7 @@ class RowSource {
     if (invert_) {
       for (size_t i = 0; i < rowBytes_; ++i) copy_[i] = static_cast<uint8_t>(~row[i]);
     } else {
-      std::memcpy(copy_.data(), row, rowBytes_);
-      SwapRedBlue(copy_.data(), rowBytes_ / 3);
+      SwapRedBlue(row, copy_.data(), rowBytes_ / 3);
     }
     return copy_.data();
   }

@@ -12,8 +12,7 @@ InputDib::~InputDib() {
   if (bytes_ != nullptr) GlobalUnlock(dib_);
 }
 
-NewDib::NewDib(int32_t width, int32_t height, int bits, uint32_t colors, int32_t xPelsPerMeter, int32_t yPelsPerMeter,
-               NewPixels pixels)
+NewDib::NewDib(int32_t width, int32_t height, int bits, uint32_t colors, int32_t xPelsPerMeter, int32_t yPelsPerMeter)
     : stride_(DibStride(width, bits)), height_(height) {
   if (width <= 0 || height <= 0 || colors > 256) return;
   const size_t head = sizeof(BITMAPINFOHEADER) + colors * sizeof(RGBQUAD);
@@ -23,10 +22,9 @@ NewDib::NewDib(int32_t width, int32_t height, int bits, uint32_t colors, int32_t
       __builtin_add_overflow(head, image, &total)) {
     return;
   }
-  dib_ = GlobalAlloc(pixels == NewPixels::Zero ? GMEM_MOVEABLE | GMEM_ZEROINIT : GMEM_MOVEABLE, total);
+  dib_ = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, total);
   bytes_ = static_cast<uint8_t*>(GlobalLock(dib_));
   if (bytes_ == nullptr) return;
-  if (pixels != NewPixels::Zero) std::memset(bytes_, 0, head);
   BITMAPINFOHEADER header{};
   header.biSize = sizeof header;
   header.biWidth = width;

@@ -30,19 +30,11 @@ class InputDib {
   bool ok_ = false;
 };
 
-// What a new DIB's pixels start as.
-enum class NewPixels {
-  Zero,      // zero bytes
-  Unfilled,  // whatever the memory held: the maker writes every row whole (page decoding, where filling
-             // tens of megabytes with zeros first would cost as much again)
-};
-
-// A new DIB (biSize 40, one plane, uncompressed, bottom-up), its header and table zero-filled.  Freed
-// when this goes unless Release() handed it over.
+// A new zero-filled DIB (biSize 40, one plane, uncompressed, bottom-up).  Freed when this goes unless
+// Release() handed it over.
 class NewDib {
  public:
-  NewDib(int32_t width, int32_t height, int bits, uint32_t colors, int32_t xPelsPerMeter, int32_t yPelsPerMeter,
-         NewPixels pixels = NewPixels::Zero);
+  NewDib(int32_t width, int32_t height, int bits, uint32_t colors, int32_t xPelsPerMeter, int32_t yPelsPerMeter);
   // Same size and resolution as the source.
   NewDib(const DibInfo& like, int bits, uint32_t colors);
   ~NewDib();
