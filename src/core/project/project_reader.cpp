@@ -1,5 +1,7 @@
 #include "project/project_reader.h"
 
+#include <algorithm>
+
 #include "job/job.h"
 #include "job/settings_checks.h"
 #include "job/settings_keys.h"
@@ -64,7 +66,12 @@ void Reader::ReadArtwork(const std::string& value, bool haveValue) {
     job_.flags.ArtworkPresent = false;
     return ReadRows(value, haveValue, [](long, const std::string&) {});
   }
-  ReadRows(value, haveValue, [&art](long, const std::string& line) { art.WriteRaw(line); });
+  // A project's line ends at a carriage return, an artwork line at a line feed: a lone line feed inside
+  // a row would make two artwork lines, and the next save would read back as something else.
+  ReadRows(value, haveValue, [&art](long, std::string line) {
+    std::replace(line.begin(), line.end(), '\n', ' ');
+    art.WriteRaw(line);
+  });
   if (!art.Close()) {
     job_.ui.Warn("File Creation error");
     job_.flags.ArtworkPresent = false;

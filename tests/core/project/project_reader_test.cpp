@@ -119,6 +119,11 @@ TEST_F(ProjectReader, ArtworkWithoutEndTabKeepsItsLastLine) {
   EXPECT_EQ(ReadFile(job.paths.ArtFileName), "1 2 3 4 5 6\r\n2 0 0 1 0 1\r\n");
 }
 
+TEST_F(ProjectReader, ALineFeedInAnArtworkRowStaysInThatRow) {
+  ASSERT_EQ(Read("$ARTFILE\r\n1\r\n$ARTTAB\r\n1 2 3\r4 5 6\n$ENDTAB\r\n$BEGINTEXT\r\nA\r\n"), ProjectRead::Read);
+  EXPECT_EQ(ReadFile(job.paths.ArtFileName), "1 2 3\r\n4 5 6 $ENDTAB\r\n$BEGINTEXT\r\nA\r\n");
+}
+
 TEST_F(ProjectReader, ATextLargerThanAnyJobIsReadOnlyInPart) {
   const std::string line(1000, 'W');
   std::string text;
