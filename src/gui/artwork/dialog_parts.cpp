@@ -11,15 +11,6 @@
 
 namespace quill {
 
-QDialogButtonBox* OkCancelHelp(QDialog* dialog, std::function<void()> help) {
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, dialog);
-  QPushButton* helpButton = buttons->addButton("&Help", QDialogButtonBox::HelpRole);
-  QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
-  QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
-  QObject::connect(helpButton, &QPushButton::clicked, dialog, std::move(help));
-  return buttons;
-}
-
 void ArrangeAboveButtons(QDialog* dialog, QLayout* fields, const HelpPageOpener& help, const char* page) {
   QDialogButtonBox* buttons = OkCancelHelp(dialog, [&help, page] {
     if (help) help(page);

@@ -1,4 +1,4 @@
-// Pieces the artwork windows share: the OK, Cancel and Help row, expression fields with their
+// Pieces the artwork windows share: the OK, Cancel and Help row (shell/dialog_buttons.h), expression fields with their
 // captions, reading them when OK is pressed, and options the window refuses.
 #pragma once
 
@@ -6,6 +6,7 @@
 #include <span>
 #include <string>
 
+#include "shell/dialog_buttons.h"
 #include "shell/help_contexts.h"
 
 class QDialog;
@@ -18,9 +19,6 @@ namespace quill {
 
 class ExprField;
 class Ui;
-
-// OK accepts the dialog, Cancel rejects it, Help calls help.
-QDialogButtonBox* OkCancelHelp(QDialog* dialog, std::function<void()> help);
 
 // The window's fields above its OK, Cancel and Help row; Help shows the page through help, which may
 // be set after this call.

@@ -8,7 +8,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-#include "artwork/dialog_parts.h"
+#include "shell/dialog_buttons.h"
 
 namespace quill {
 

@@ -21,7 +21,7 @@
 #include "shell/expr_field.h"
 #include "shell/latin1.h"
 #include "text/merge_preview.h"
-#include "text/settings_dialog_buttons.h"
+#include "shell/dialog_buttons.h"
 #include "toolpath/merge/merge_rows.h"
 #include "toolpath/merge/merge_run.h"
 #include "ui/ui.h"
@@ -119,7 +119,9 @@ TMergeDataDlg::TMergeDataDlg(Job& job, QWidget* parent)
   top->addLayout(right, 1);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(top);
-  layout->addWidget(OkCancelHelp(this, &help_));
+  layout->addWidget(OkCancelHelp(this, [this] {
+    if (help_) help_();
+  }));
   resize(900, 560);
 }
 

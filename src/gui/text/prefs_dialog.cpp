@@ -1,6 +1,7 @@
 #include "text/prefs_dialog.h"
 
 #include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -9,7 +10,7 @@
 #include "job/job.h"
 #include "project/preferences_dialog.h"
 #include "shell/expr_field.h"
-#include "text/settings_dialog_buttons.h"
+#include "shell/dialog_buttons.h"
 
 namespace quill {
 
@@ -28,7 +29,9 @@ TPrefsDlg::TPrefsDlg(Job& job, QWidget* parent) : QDialog(parent), job_(job) {
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(pages);
-  layout->addWidget(OkCancelHelp(this, &help_));
+  layout->addWidget(OkCancelHelp(this, [this] {
+    if (help_) help_();
+  }));
   resize(600, 460);  // room for the five tabs and the folder tree
 }
 

@@ -2,6 +2,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -13,7 +14,7 @@
 #include <algorithm>
 
 #include "job/job.h"
-#include "text/settings_dialog_buttons.h"
+#include "shell/dialog_buttons.h"
 
 namespace quill {
 namespace {
@@ -61,7 +62,9 @@ TSerialNumDlg::TSerialNumDlg(Job& job, QWidget* parent) : QDialog(parent), job_(
   layout->addWidget(between_);
   layout->addWidget(updateEnd_);
   layout->addWidget(comment_);
-  layout->addWidget(OkCancelHelp(this, &help_));
+  layout->addWidget(OkCancelHelp(this, [this] {
+    if (help_) help_();
+  }));
 }
 
 // A start field that has the focus leaves it while the window is taken down.

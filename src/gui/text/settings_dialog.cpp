@@ -1,12 +1,13 @@
 #include "text/settings_dialog.h"
 
+#include <QDialogButtonBox>
 #include <QEvent>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
 #include "job/job.h"
 #include "shell/expr_field.h"
-#include "text/settings_dialog_buttons.h"
+#include "shell/dialog_buttons.h"
 #include "text/settings_dialog_tables.h"
 
 namespace quill {
@@ -24,7 +25,9 @@ TSettingsDlg::TSettingsDlg(Job& job, QWidget* parent) : QDialog(parent), job_(jo
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(pages);
-  layout->addWidget(OkCancelHelp(this, &help_));
+  layout->addWidget(OkCancelHelp(this, [this] {
+    if (help_) help_();
+  }));
   Refresh();
 }
 

@@ -1,5 +1,6 @@
 #include "text/special_chars.h"
 
+#include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -7,7 +8,7 @@
 #include <QVBoxLayout>
 
 #include "job/job.h"
-#include "text/settings_dialog_buttons.h"
+#include "shell/dialog_buttons.h"
 
 namespace quill {
 namespace {
@@ -55,7 +56,9 @@ TSpecialCharDlg::TSpecialCharDlg(Job& job, QWidget* parent) : QDialog(parent), j
   top->addLayout(side);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(top);
-  layout->addWidget(OkCancelHelp(this, &help_));
+  layout->addWidget(OkCancelHelp(this, [this] {
+    if (help_) help_();
+  }));
 }
 
 int TSpecialCharDlg::SelectedCode() const {

@@ -1,6 +1,7 @@
 #include "text/text_effects.h"
 
 #include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QPushButton>
 #include <QTabWidget>
@@ -10,7 +11,7 @@
 #include "mathlib/number_text.h"
 #include "project/text_effects.h"
 #include "shell/expr_field.h"
-#include "text/settings_dialog_buttons.h"
+#include "shell/dialog_buttons.h"
 
 namespace quill {
 
@@ -25,7 +26,9 @@ TTextEffectsDlg::TTextEffectsDlg(Job& job, QWidget* parent) : QDialog(parent), j
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(pages_);
-  layout->addWidget(OkCancelHelp(this, &help_));
+  layout->addWidget(OkCancelHelp(this, [this] {
+    if (help_) help_();
+  }));
 }
 
 ExprField* TTextEffectsDlg::HeightField(const char* name) {

@@ -1,4 +1,4 @@
-#include "text/settings_dialog_buttons.h"
+#include "shell/dialog_buttons.h"
 
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -6,16 +6,15 @@
 
 namespace quill {
 
-QDialogButtonBox* OkCancelHelp(QDialog* dialog, const std::function<void()>* help) {
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help);
+QDialogButtonBox* OkCancelHelp(QDialog* dialog, std::function<void()> help) {
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, dialog);
   buttons->button(QDialogButtonBox::Ok)->setObjectName("OK");
   buttons->button(QDialogButtonBox::Cancel)->setObjectName("Cancel");
-  buttons->button(QDialogButtonBox::Help)->setObjectName("Help");
+  QPushButton* helpButton = buttons->addButton("&Help", QDialogButtonBox::HelpRole);
+  helpButton->setObjectName("Help");
   QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
   QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
-  QObject::connect(buttons, &QDialogButtonBox::helpRequested, dialog, [help] {
-    if (*help) (*help)();
-  });
+  QObject::connect(helpButton, &QPushButton::clicked, dialog, std::move(help));
   return buttons;
 }
 
