@@ -26,12 +26,12 @@ struct Outcome {
   std::string err, nc, toolPath;
 };
 
-Outcome RunOne(const RunSpec& spec) {
+Outcome RunOne(const RunSpec& job) {
   TempDir cwd, home;
-  std::filesystem::copy_file(SourceDir() + "/data/samples/" + spec.sample + ".QLM", cwd.File("JOB.QLM"));
-  std::vector<std::string> argv = {BinaryDir() + "/quill", "run", "JOB.QLM", "--machine", spec.machine, "--home",
+  std::filesystem::copy_file(SourceDir() + "/data/samples/" + job.sample + ".QLM", cwd.File("JOB.QLM"));
+  std::vector<std::string> argv = {BinaryDir() + "/quill", "run", "JOB.QLM", "--machine", job.machine, "--home",
                                    home.path()};
-  if (spec.sample == "TAGS") argv.insert(argv.end(), {"--data", SourceDir() + "/data/samples/TAGS.CSV"});
+  if (job.sample == "TAGS") argv.insert(argv.end(), {"--data", SourceDir() + "/data/samples/TAGS.CSV"});
   RunResult r = RunProgram(argv, cwd.path(), {"QUILLMARK_HOME=", "XDG_CONFIG_HOME=" + cwd.File("config")});
   return {r.exitCode, r.err, ReadFile(cwd.File("JOB.TAP")), ReadFile(home.File("QUILLMAR.CL"))};
 }
@@ -39,7 +39,7 @@ Outcome RunOne(const RunSpec& spec) {
 TEST(ConcurrentRuns, EightRunsAtOnceWriteWhatTheyWriteOneAfterTheOther) {
   constexpr size_t n = std::size(kRuns);
   std::vector<Outcome> serial;
-  for (const RunSpec& spec : kRuns) serial.push_back(RunOne(spec));
+  for (const RunSpec& job : kRuns) serial.push_back(RunOne(job));
 
   std::vector<Outcome> together(n);
   std::vector<std::thread> threads;
