@@ -1,5 +1,6 @@
 #include "textpath/generate_text_path.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 
@@ -16,13 +17,6 @@ namespace quill {
 namespace {
 
 constexpr const char* KeptTextFile = "frtemp.tmp";
-
-bool TextIsEmpty(const std::vector<std::string>& text) {
-  for (const auto& line : text) {
-    if (!line.empty()) return false;
-  }
-  return true;
-}
 
 long FileSize(const std::string& path) {
   std::error_code ec;
@@ -43,6 +37,10 @@ bool MergeKeptText(const std::string& kept, const std::string& textPath) {
 }
 
 }  // namespace
+
+bool TextIsEmpty(const std::vector<std::string>& text) {
+  return std::all_of(text.begin(), text.end(), [](const std::string& line) { return line.empty(); });
+}
 
 TextPathOutcome GenerateTextPath(Job& job, bool keepExisting) {
   Ui& ui = job.ui;

@@ -30,9 +30,7 @@ bool TextPathSession::OpenSource() {
 TextPathOutcome TextPathSession::Generate() {
   Ui& ui = job_.ui;
   if (!OpenSource()) return TextPathOutcome::Stopped;
-  bool empty = true;
-  for (const std::string& text : job_.text) empty = empty && text.empty();
-  if (empty) {
+  if (TextIsEmpty(job_.text)) {
     ui.Error("No text specified");
     return TextPathOutcome::Stopped;
   }
