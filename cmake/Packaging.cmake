@@ -1,4 +1,4 @@
-# The Debian package (cpack -G DEB in the build folder): the executables, libtiffio32 with its header,
+# The Debian package (cpack -G DEB in the build folder): the executables and their modules, libtiffio32 with its header,
 # the fonts, machines, samples and help under share/quillmark, the desktop entry, icon, project type
 # and manual pages, all as `cmake --install` puts them.  The libraries the executables need are found by
 # dpkg-shlibdeps; the fonts and dictionary the program looks for by name are named here.
@@ -17,7 +17,9 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
+# FreeType and fontconfig are opened by name when a TrueType face is first used, so dpkg-shlibdeps
+# cannot see them.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, libfreetype6, libfontconfig1")
 # Scanning runs SANE's scanimage.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "hunspell-en-us, sane-utils")
 set(CPACK_STRIP_FILES ON)

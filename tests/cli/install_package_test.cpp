@@ -61,7 +61,8 @@ struct Installation {
 TEST(Installed, RunsFromAFolderItCannotWriteWithTheXdgHomeAndFindsItsData) {
   Installation in;
   ASSERT_EQ(in.install.exitCode, 0) << in.install.err;
-  for (const char* file : {"bin/quill", "bin/quillpro2008", "bin/quill-vectorize", "share/quillmark/fonts/SIMPLEX.QXF",
+  for (const char* file : {"bin/quill", "bin/quillpro2008", "bin/quill-vectorize", "lib/quillmark/quillpro2008-windows.so",
+                           "lib/quillmark/quill-render.so", "share/quillmark/fonts/SIMPLEX.QXF",
                            "share/quillmark/machines/QPOSTS.INI", "share/quillmark/samples/TAGS.QLM",
                            "share/quillmark/help/Main_Window.html", "share/applications/quillpro2008.desktop",
                            "share/mime/packages/quillmark.xml", "share/icons/hicolor/scalable/apps/quillmark.svg",
@@ -81,6 +82,9 @@ TEST(Installed, RunsFromAFolderItCannotWriteWithTheXdgHomeAndFindsItsData) {
   r = in.Run("quill", {"run", "TAGS.QLM", "--data", "TAGS.CSV", "--machine", "GRBL 1.1", "--check"});
   EXPECT_EQ(r.exitCode, 0) << r.err;
   EXPECT_NE(r.err.find("follows the tool path"), std::string::npos) << r.err;
+  r = in.Run("quill", {"render", "SAMPLE.QLM", "-o", "SAMPLE.svg"});  // painting comes from its module
+  EXPECT_EQ(r.exitCode, 0) << r.err;
+  EXPECT_TRUE(FileExists(in.root.File("work/SAMPLE.svg")));
 }
 
 TEST(Installed, DesktopEntryAndProjectTypeAreValid) {
@@ -116,7 +120,8 @@ TEST(Installed, DebianPackageHoldsTheProgramItsDataAndItsPages) {
   RunResult list = RunProgram({"/usr/bin/dpkg-deb", "--contents", deb});
   ASSERT_EQ(list.exitCode, 0) << list.err;
   for (const char* file :
-       {"./usr/bin/quill", "./usr/bin/quillpro2008", "./usr/bin/quill-vectorize", "./usr/share/quillmark/fonts/SIMPLEX.QXF",
+       {"./usr/bin/quill", "./usr/bin/quillpro2008", "./usr/bin/quill-vectorize", "./usr/lib/quillmark/quill-render.so",
+        "./usr/lib/quillmark/quillpro2008-windows.so", "./usr/share/quillmark/fonts/SIMPLEX.QXF",
         "./usr/share/quillmark/machines/QPOSTS.INI", "./usr/share/quillmark/samples/SAMPLE.QLM",
         "./usr/share/quillmark/help/Main_Window.html", "./usr/share/applications/quillpro2008.desktop",
         "./usr/share/mime/packages/quillmark.xml", "./usr/share/icons/hicolor/scalable/apps/quillmark.svg",
@@ -133,7 +138,8 @@ TEST(Installed, DebianPackageHoldsTheProgramItsDataAndItsPages) {
   EXPECT_NE(fields.out.find("Package: quillmark\n"), std::string::npos) << fields.out;
   EXPECT_NE(fields.out.find("Section: graphics\n"), std::string::npos);
   EXPECT_NE(fields.out.find("fonts-liberation2"), std::string::npos);
-  EXPECT_NE(fields.out.find("libfreetype6"), std::string::npos);  // found by dpkg-shlibdeps
+  EXPECT_NE(fields.out.find("libfreetype6"), std::string::npos);
+  EXPECT_NE(fields.out.find("libqt6widgets6"), std::string::npos);  // found by dpkg-shlibdeps in the module
 }
 
 }  // namespace

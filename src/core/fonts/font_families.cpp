@@ -1,30 +1,31 @@
 #include "fonts/font_families.h"
 
-#include <fontconfig/fontconfig.h>
-
 #include <algorithm>
 
+#include "fonts/font_libraries.h"
 #include "fonts/font_match.h"
 
 namespace quill {
 
 std::vector<std::string> InstalledFontFamilies() {
   std::vector<std::string> names;
-  FcPattern* pattern = FcPatternCreate();
-  FcPatternAddBool(pattern, FC_SCALABLE, FcTrue);
-  FcObjectSet* fields = FcObjectSetBuild(FC_FAMILY, nullptr);
-  FcFontSet* set = FcFontList(nullptr, pattern, fields);
+  const FontconfigCalls* fc = Fontconfig();
+  if (!fc) return names;
+  FcPattern* pattern = fc->FcPatternCreate();
+  fc->FcPatternAddBool(pattern, FC_SCALABLE, FcTrue);
+  FcObjectSet* fields = fc->FcObjectSetBuild(FC_FAMILY, nullptr);
+  FcFontSet* set = fc->FcFontList(nullptr, pattern, fields);
   if (set) {
     for (int i = 0; i < set->nfont; ++i) {
       FcChar8* family = nullptr;
-      if (FcPatternGetString(set->fonts[i], FC_FAMILY, 0, &family) == FcResultMatch && family) {
+      if (fc->FcPatternGetString(set->fonts[i], FC_FAMILY, 0, &family) == FcResultMatch && family) {
         names.emplace_back(reinterpret_cast<const char*>(family));
       }
     }
-    FcFontSetDestroy(set);
+    fc->FcFontSetDestroy(set);
   }
-  FcObjectSetDestroy(fields);
-  FcPatternDestroy(pattern);
+  fc->FcObjectSetDestroy(fields);
+  fc->FcPatternDestroy(pattern);
   std::sort(names.begin(), names.end());
   names.erase(std::unique(names.begin(), names.end()), names.end());
   return names;

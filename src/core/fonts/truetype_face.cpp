@@ -1,9 +1,6 @@
 #include "fonts/truetype_face.h"
 
-#include <ft2build.h>
-#include FT_FREETYPE_H
-#include FT_OUTLINE_H
-
+#include "fonts/font_libraries.h"
 #include "fonts/font_match.h"
 #include "fonts/native_outline.h"
 
@@ -29,14 +26,16 @@ OutlinePointKind KindOf(char tag) {
 }  // namespace
 
 struct TrueTypeFace::State {
+  explicit State(const FreeTypeCalls& calls) : ft(calls) {}
+  const FreeTypeCalls& ft;
   FT_Library library = nullptr;
   FT_Face face = nullptr;
   bool embolden = false;
   bool slant = false;
 
   ~State() {
-    if (face) FT_Done_Face(face);
-    if (library) FT_Done_FreeType(library);
+    if (face) ft.FT_Done_Face(face);
+    if (library) ft.FT_Done_FreeType(library);
   }
 };
 
@@ -50,10 +49,12 @@ bool TrueTypeFace::Open(const std::string& family, bool bold, bool italic) {
   file_.clear();
   FontMatch m;
   if (!MatchInstalledFont(family, bold, italic, m)) return false;
-  auto s = std::make_unique<State>();
-  if (FT_Init_FreeType(&s->library) != 0) return false;
-  if (FT_New_Face(s->library, m.file.c_str(), m.index, &s->face) != 0) return false;
-  if (!FT_IS_SCALABLE(s->face) || FT_Set_Pixel_Sizes(s->face, 0, EmPixels) != 0) return false;
+  const FreeTypeCalls* ft = FreeType();
+  if (!ft) return false;
+  auto s = std::make_unique<State>(*ft);
+  if (ft->FT_Init_FreeType(&s->library) != 0) return false;
+  if (ft->FT_New_Face(s->library, m.file.c_str(), m.index, &s->face) != 0) return false;
+  if (!FT_IS_SCALABLE(s->face) || ft->FT_Set_Pixel_Sizes(s->face, 0, EmPixels) != 0) return false;
   // The file's own style says whether the family had the face asked for; if not, make it up.
   s->embolden = bold && !(s->face->style_flags & FT_STYLE_FLAG_BOLD);
   s->slant = italic && !(s->face->style_flags & FT_STYLE_FLAG_ITALIC);
@@ -63,23 +64,24 @@ bool TrueTypeFace::Open(const std::string& family, bool bold, bool italic) {
 }
 
 bool TrueTypeFace::HasCharacter(unsigned char code) const {
-  return IsOpen() && FT_Get_Char_Index(state_->face, WindowsLatinToUnicode(code)) != 0;
+  return IsOpen() && state_->ft.FT_Get_Char_Index(state_->face, WindowsLatinToUnicode(code)) != 0;
 }
 
 bool TrueTypeFace::NativeOutline(unsigned char code, std::vector<uint8_t>& buffer) const {
   buffer.clear();
   if (!IsOpen()) return false;
+  const FreeTypeCalls& ft = state_->ft;
   FT_Face face = state_->face;
-  if (FT_Load_Char(face, WindowsLatinToUnicode(code), FT_LOAD_NO_HINTING | FT_LOAD_NO_BITMAP) != 0) return false;
+  if (ft.FT_Load_Char(face, WindowsLatinToUnicode(code), FT_LOAD_NO_HINTING | FT_LOAD_NO_BITMAP) != 0) return false;
   if (face->glyph->format != FT_GLYPH_FORMAT_OUTLINE) return false;
   FT_Outline* outline = &face->glyph->outline;
   if (state_->embolden) {
-    FT_Pos strength = FT_MulFix(face->units_per_EM, face->size->metrics.y_scale) / 24;
-    FT_Outline_EmboldenXY(outline, strength, strength);
+    FT_Pos strength = ft.FT_MulFix(face->units_per_EM, face->size->metrics.y_scale) / 24;
+    ft.FT_Outline_EmboldenXY(outline, strength, strength);
   }
   if (state_->slant) {
     FT_Matrix shear{0x10000, ObliqueShear, 0, 0x10000};
-    FT_Outline_Transform(outline, &shear);
+    ft.FT_Outline_Transform(outline, &shear);
   }
   int begin = 0;
   for (int c = 0; c < outline->n_contours; ++c) {
