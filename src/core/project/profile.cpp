@@ -5,7 +5,6 @@
 #include <cstdio>
 #include <utility>
 
-#include "project/profile_text.h"
 #include "records/atomic_file.h"
 
 namespace quill {
@@ -61,6 +60,7 @@ void ProfileFile::Refresh() const {
   loaded_ = true;
   stamp_ = now;
   lines_.clear();
+  parsed_.clear();
   readable_ = true;
   if (!now.exists) return;
   std::string text;
@@ -70,15 +70,27 @@ void ProfileFile::Refresh() const {
   }
   eol_ = DetectLineEnd(text);
   lines_ = SplitProfileLines(text);
+  Classify();
+}
+
+void ProfileFile::Classify() const {
+  parsed_.clear();
+  parsed_.reserve(lines_.size());
+  for (const std::string& line : lines_) parsed_.push_back(ParseProfileLine(line));
 }
 
 std::optional<std::string> ProfileFile::Lookup(const std::string& section, const std::string& key) const {
   Refresh();
-  size_t header = FindProfileSection(lines_, section);
-  if (header == NoLine) return std::nullopt;
-  size_t at = FindProfileKey(lines_, header, key);
-  if (at == NoLine) return std::nullopt;
-  return std::string(ParseProfileLine(lines_[at]).value);
+  bool inSection = false;  // in the first section of that name
+  for (const ProfileLine& line : parsed_) {
+    if (line.kind == ProfileLineKind::Section) {
+      if (inSection) break;
+      inSection = ProfileNamesEqual(line.name, section);
+    } else if (inSection && line.kind == ProfileLineKind::Key && ProfileNamesEqual(line.name, key)) {
+      return std::string(line.value);
+    }
+  }
+  return std::nullopt;
 }
 
 std::string ProfileFile::ReadString(const std::string& section, const std::string& key, const std::string& def) const {
@@ -92,10 +104,14 @@ int ProfileFile::ReadInt(const std::string& section, const std::string& key, int
 }
 
 bool ProfileFile::Store(std::vector<std::string> lines) {
+  // A write that changes nothing leaves the file alone: the program saves its settings at every start
+  // and close, and an unchanged file needs no replacing (nor its trips to the disk).
+  if (stamp_.exists && lines == lines_) return true;
   std::string text;
   for (const std::string& line : lines) text += line + eol_;
   if (!WriteFileAtomically(path_, text)) return false;
   lines_ = std::move(lines);
+  Classify();
   stamp_ = StampOf(path_);
   return true;
 }

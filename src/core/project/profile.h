@@ -9,6 +9,8 @@
 #include <utility>
 #include <vector>
 
+#include "project/profile_text.h"
+
 namespace quill {
 
 class ProfileFile {
@@ -49,6 +51,7 @@ class ProfileFile {
   std::optional<std::string> Lookup(const std::string& section, const std::string& key) const;
   static Stamp StampOf(const std::string& path);
   void Refresh() const;
+  void Classify() const;  // parsed_ from lines_
   bool Store(std::vector<std::string> lines);
   size_t FindSection(const std::string& section) const;  // index of its header line, or npos
   size_t SectionEnd(size_t header) const;                // one past its last line
@@ -59,6 +62,8 @@ class ProfileFile {
   mutable bool readable_ = true;  // false: the file exists but could not be read, so writes are refused
   mutable Stamp stamp_;
   mutable std::vector<std::string> lines_;
+  // lines_ classified once per state of the file (views into lines_), so a lookup compares names only.
+  mutable std::vector<ProfileLine> parsed_;
   mutable std::string eol_ = "\n";
 };
 

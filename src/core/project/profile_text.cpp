@@ -92,9 +92,9 @@ size_t ProfileSectionEnd(const std::vector<std::string>& lines, size_t header) {
 }
 
 size_t FindProfileKey(const std::vector<std::string>& lines, size_t header, std::string_view key) {
-  size_t end = ProfileSectionEnd(lines, header);
-  for (size_t i = header + 1; i < end; ++i) {
+  for (size_t i = header + 1; i < lines.size(); ++i) {
     ProfileLine line = ParseProfileLine(lines[i]);
+    if (line.kind == ProfileLineKind::Section) break;
     if (line.kind == ProfileLineKind::Key && ProfileNamesEqual(line.name, key)) return i;
   }
   return NoLine;

@@ -124,6 +124,24 @@ TEST_F(ProfileTest, SeesChangesMadeThroughAnotherObject) {
   EXPECT_EQ(reader.ReadInt("S", "K", 0), 3);
 }
 
+// Every start and close of the program saves its settings: a write that changes nothing leaves the file
+// as it is (the same file, not a replaced copy), and any change still replaces it.
+TEST_F(ProfileTest, AWriteThatChangesNothingLeavesTheFileAlone) {
+  auto inode = [this] {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 ? st.st_ino : 0;
+  };
+  ProfileFile ini(Ini("[S]\r\nK=1\r\nL=two\r\n"));
+  const auto before = inode();
+  EXPECT_TRUE(ini.WriteStrings("s", {{"k", "1"}, {"L", "two"}}));
+  EXPECT_TRUE(ini.DeleteKey("S", "missing"));
+  EXPECT_EQ(inode(), before);
+  EXPECT_TRUE(ini.WriteString("S", "K", "2"));
+  EXPECT_NE(inode(), before);
+  EXPECT_EQ(ReadFile(path), "[S]\r\nK=2\r\nL=two\r\n");
+  EXPECT_EQ(ini.ReadString("S", "L", ""), "two");
+}
+
 TEST_F(ProfileTest, AFailedWriteLeavesTheOldFileWhole) {
   ProfileFile folder(dir.path());
   EXPECT_FALSE(folder.WriteString("S", "K", "2"));
