@@ -166,4 +166,9 @@ char* WriteInteger(char* out, long long n) {
   return WriteUnsigned(out, static_cast<uint64_t>(n));
 }
 
+char* CopyWrittenText(char* out, const char* text, int n) {
+  for (int i = 0; i < n; i += 16) std::memmove(out + i, text + i, 16);
+  return out + n;
+}
+
 }  // namespace quill

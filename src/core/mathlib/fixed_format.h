@@ -15,4 +15,9 @@ char* WriteFixed(char* out, double x, int decimals);
 // Writes the whole number n at out and returns the end.
 char* WriteInteger(char* out, long long n);
 
+// Copies the n characters of a number written before (the writers of work files copy a value met again
+// rather than format it twice) and returns the end.  It moves 16 characters at a time: up to 15 past the
+// text may be read and written, so both places need that room; the places may overlap past the text.
+char* CopyWrittenText(char* out, const char* text, int n);
+
 }  // namespace quill
