@@ -166,6 +166,32 @@ char* WriteInteger(char* out, long long n) {
   return WriteUnsigned(out, static_cast<uint64_t>(n));
 }
 
+const char* ReadFixed(const char* p, const char* end, double& v) {
+  static constexpr double kExactPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                            1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+  const bool negative = p < end && *p == '-';
+  p += negative;
+  uint64_t whole = 0;
+  int digits = 0, decimals = 0;
+  bool point = false;
+  for (; p < end; ++p) {
+    const char c = *p;
+    if (c >= '0' && c <= '9') {
+      if (++digits > 19) return nullptr;
+      whole = whole * 10 + static_cast<uint64_t>(c - '0');
+      decimals += point;
+    } else if (c == '.' && !point) {
+      point = true;
+    } else {
+      break;
+    }
+  }
+  if (digits == 0 || whole > (uint64_t{1} << 53) || decimals > 22) return nullptr;
+  const double value = static_cast<double>(whole) / kExactPowers[decimals];
+  v = negative ? -value : value;
+  return p;
+}
+
 char* CopyWrittenText(char* out, const char* text, int n) {
   for (int i = 0; i < n; i += 16) std::memmove(out + i, text + i, 16);
   return out + n;
