@@ -120,25 +120,60 @@ char* WriteSlowly(char* out, double x, int decimals) {
   return out + n;
 }
 
+// The eight decimal digits of n below 10^8, leading zeros included, as characters in a word whose lowest
+// byte is the first digit: the halves, quarters and single digits are split off in lanes of one word, so
+// a number is written without a loop or a branch on its digits.
+uint64_t EightDigits(uint64_t n) {
+  uint64_t merged = n / 10000 | n % 10000 << 32;
+  uint64_t high = (merged * 10486 >> 20) & 0x0000007F0000007FULL;  // each lane / 100
+  merged = high | (merged - 100 * high) << 16;
+  high = (merged * 103 >> 10) & 0x000F000F000F000FULL;  // each lane / 10
+  merged = high | (merged - 10 * high) << 8;
+  return merged | 0x3030303030303030ULL;
+}
+
+// The last `count` (1 to 8) of the eight digits of n, stored as one word.
+char* StoreDigits(char* out, uint64_t n, int count) {
+  const uint64_t word = EightDigits(n) >> (8 * (8 - count));
+  std::memcpy(out, &word, sizeof word);
+  return out + count;
+}
+
+template <int Decimals>
+char* WriteFraction(char* out, uint64_t fraction) {
+  if constexpr (Decimals > 8) {
+    out = WriteFraction<Decimals - 8>(out, fraction / 100000000);
+    return StoreDigits(out, fraction % 100000000, 8);
+  } else {
+    return StoreDigits(out, fraction, Decimals);
+  }
+}
+
 }  // namespace
 
 // The decimals as a constant, so that splitting off the fraction is a multiplication.
 template <int Decimals>
 char* WriteScaled(char* out, uint64_t scaled) {
   constexpr uint64_t unit = kPowers[Decimals];
-  out = WriteUnsigned(out, scaled / unit);
+  const uint64_t whole = scaled / unit;
+  if (whole < 100000000) {
+    out = StoreDigits(out, whole, DigitCount(whole));
+  } else {
+    out = WriteUnsigned(out, whole);
+  }
   if constexpr (Decimals > 0) {
     *out++ = '.';
-    WriteDigits(out + Decimals, scaled % unit, Decimals);
+    out = WriteFraction<Decimals>(out, scaled % unit);
   }
-  return out + Decimals;
+  return out;
 }
 
 char* WriteFixed(char* out, double x, int decimals) {
   if (!std::isfinite(x)) x = 0.0;  // no file of ours can carry inf or nan
   uint64_t scaled = 0;
   if (decimals < 0 || decimals > 18 || !ScaledMagnitude(x, decimals, scaled)) return WriteSlowly(out, x, decimals);
-  if (scaled != 0 && std::signbit(x)) *out++ = '-';
+  *out = '-';  // kept when the value is below zero and does not round to zero
+  out += static_cast<int>(scaled != 0) & static_cast<int>(std::signbit(x));
   switch (decimals) {  // the counts the files use
     case 3: return WriteScaled<3>(out, scaled);
     case 4: return WriteScaled<4>(out, scaled);

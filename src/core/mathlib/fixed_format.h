@@ -10,6 +10,7 @@ namespace quill {
 inline constexpr int FixedTextRoom = 400;
 
 // Writes x with the decimals (0 to 18) at out and returns the end of what it wrote (no terminating zero).
+// Digits are stored eight at a time: characters past the end, within FixedTextRoom of out, may change.
 char* WriteFixed(char* out, double x, int decimals);
 
 // Writes the whole number n at out and returns the end.
