@@ -201,6 +201,39 @@ char* WriteInteger(char* out, long long n) {
   return WriteUnsigned(out, static_cast<uint64_t>(n));
 }
 
+namespace {
+
+bool EightAreDigits(uint64_t chunk) {
+  return ((chunk & 0xF0F0F0F0F0F0F0F0ULL) | (((chunk + 0x0606060606060606ULL) & 0xF0F0F0F0F0F0F0F0ULL) >> 4)) ==
+         0x3333333333333333ULL;
+}
+
+// The value of eight digit characters, the first in the lowest byte: pairs, then fours, then the eight.
+uint64_t EightDigitsValue(uint64_t chunk) {
+  chunk -= 0x3030303030303030ULL;
+  chunk = chunk * 10 + (chunk >> 8);
+  return (((chunk & 0x000000FF000000FFULL) * (100 + (1000000ULL << 32))) +
+          (((chunk >> 16) & 0x000000FF000000FFULL) * (1 + (10000ULL << 32)))) >>
+         32;
+}
+
+// Adds the digits at p to value (which wraps past 19 digits: the caller refuses those) and counts them;
+// returns where they end.
+const char* ReadDigits(const char* p, const char* end, uint64_t& value, int& count) {
+  while (end - p >= 8) {
+    uint64_t chunk;
+    std::memcpy(&chunk, p, sizeof chunk);
+    if (!EightAreDigits(chunk)) break;
+    value = value * 100000000 + EightDigitsValue(chunk);
+    count += 8;
+    p += 8;
+  }
+  for (; p < end && *p >= '0' && *p <= '9'; ++p, ++count) value = value * 10 + static_cast<uint64_t>(*p - '0');
+  return p;
+}
+
+}  // namespace
+
 const char* ReadFixed(const char* p, const char* end, double& v) {
   static constexpr double kExactPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
                                             1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
@@ -208,20 +241,13 @@ const char* ReadFixed(const char* p, const char* end, double& v) {
   p += negative;
   uint64_t whole = 0;
   int digits = 0, decimals = 0;
-  bool point = false;
-  for (; p < end; ++p) {
-    const char c = *p;
-    if (c >= '0' && c <= '9') {
-      if (++digits > 19) return nullptr;
-      whole = whole * 10 + static_cast<uint64_t>(c - '0');
-      decimals += point;
-    } else if (c == '.' && !point) {
-      point = true;
-    } else {
-      break;
-    }
+  p = ReadDigits(p, end, whole, digits);
+  if (p < end && *p == '.') {
+    const int before = digits;
+    p = ReadDigits(p + 1, end, whole, digits);
+    decimals = digits - before;
   }
-  if (digits == 0 || whole > (uint64_t{1} << 53) || decimals > 22) return nullptr;
+  if (digits == 0 || digits > 19 || whole > (uint64_t{1} << 53) || decimals > 22) return nullptr;
   const double value = static_cast<double>(whole) / kExactPowers[decimals];
   v = negative ? -value : value;
   return p;
