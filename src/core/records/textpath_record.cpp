@@ -57,7 +57,8 @@ void TextPathWriter::Write(const TextPathRecord& rec) {
   if (!file_) return;
   unsigned char buf[TextPathRecordSize];
   EncodeTextPathRecord(rec, buf);
-  if (std::fwrite(buf, 1, sizeof buf, file_) != sizeof buf) failed_ = true;
+  // Streams are used by one thread: no locking per record.
+  if (fwrite_unlocked(buf, 1, sizeof buf, file_) != sizeof buf) failed_ = true;
   ++count_;
 }
 
@@ -85,7 +86,7 @@ TextPathReader::~TextPathReader() {
 bool TextPathReader::Next(TextPathRecord& rec) {
   if (!file_) return false;
   unsigned char buf[TextPathRecordSize];
-  if (std::fread(buf, 1, sizeof buf, file_) != sizeof buf) return false;
+  if (fread_unlocked(buf, 1, sizeof buf, file_) != sizeof buf) return false;  // (no locking, as above)
   rec = DecodeTextPathRecord(buf);
   return true;
 }
