@@ -79,10 +79,15 @@ void Convert(benchmark::State& state, bool arcFit, bool engraveTexts) {
   }
   DxfConversion how;
   how.arcFit = arcFit;
+  const std::string tmg = bench.dir + "/DXFTMP.TMG";
   long before = bench::PeakResidentKb();
   for (auto _ : state) {
+    // An import writes into a new scratch folder: the last round's file is not the reader's to truncate.
+    state.PauseTiming();
+    std::filesystem::remove(tmg);
+    state.ResumeTiming();
     UiDxfStatus status(bench.ui);
-    benchmark::DoNotOptimize(DxfToTmg(job, drawing.path, bench.dir + "/DXFTMP.TMG", how, status));
+    benchmark::DoNotOptimize(DxfToTmg(job, drawing.path, tmg, how, status));
   }
   state.counters["rss_growth_kb"] = static_cast<double>(bench::PeakResidentKb() - before);
   Report(state, drawing);

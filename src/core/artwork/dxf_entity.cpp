@@ -4,6 +4,7 @@
 
 #include "artwork/dxf_layers.h"
 #include "mathlib/constants.h"
+#include "mathlib/fixed_format.h"
 #include "mathlib/geom2d.h"
 #include "mathlib/number_text.h"
 
@@ -29,6 +30,10 @@ double* PointField(DxfEntity& e, int code) {
 }  // namespace
 
 double GroupReal(const std::string& value) {
+  // Most values are plain decimals standing alone, read without the general converter.
+  const char* const last = value.data() + value.size();
+  double plain = 0;
+  if (const char* stop = ReadFixed(value.data(), last, plain); stop == last) return plain;
   size_t end = value.find_last_not_of(" \t");
   auto v = StrictToDouble(end == std::string::npos ? std::string_view() : std::string_view(value).substr(0, end + 1));
   if (!v || !std::isfinite(*v) || std::fabs(*v) > LargestReal) return 0;

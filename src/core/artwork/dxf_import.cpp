@@ -47,6 +47,7 @@ ImportResult ImportDxf(Job& job, const std::string& fileName, bool silent, DxfIm
   ScratchFolder scratch;
   std::string tmg = scratch.File("DXFTMP.TMG");
   int code = tmg.empty() ? DxfCannotCreate : DxfToTmg(job, fileName, tmg, how, status);
+  if (code == DxfCancelled) return {ImportResult::Cancelled, 0, code};
   if (code != DxfDone && code != DxfTooManyBlocks) {
     return {code == DxfCannotOpen ? ImportResult::InputUnreadable : ImportResult::NotConverted, 0, code};
   }

@@ -3,10 +3,13 @@
 // turns that text path into artwork afterwards.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "job/settings.h"
 
 namespace quill {
 
@@ -45,9 +48,16 @@ class DxfTextEngraver {
   void Engrave(const DxfText& t);
   // Closes the text path; the texts engraved are all in it.
   void Finish();
+  // Closes the text path and takes the texts engraved out of it again: the text path, the text in the
+  // editor and the engraving settings are as they were before the import.
+  void Abandon();
 
  private:
   Job& job_;
+  EngravingSettings settingsBefore_;
+  std::string fontBefore_;
+  bool hadTextPath_ = false;    // the job's text path before the first text, which the texts were added to
+  uintmax_t textPathSize_ = 0;  // its size then
   std::unique_ptr<TextPathSession> session_;
   bool stopped_ = false;  // the generator could not run (a missing font): the rest are not tried
   std::vector<std::string> editorText_;

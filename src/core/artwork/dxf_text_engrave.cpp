@@ -1,6 +1,7 @@
 // Where drawing texts meet the engraving settings, the project reader and the text path generator.
 #include <cmath>
 #include <cstdio>
+#include <filesystem>
 
 #include "artwork/dxf_scratch.h"
 #include "artwork/dxf_text.h"
@@ -8,6 +9,7 @@
 #include "mathlib/constants.h"
 #include "mathlib/number_text.h"
 #include "project/project_reader.h"
+#include "records/textpath_record.h"
 #include "textpath/text_path_session.h"
 
 namespace quill {
@@ -25,7 +27,8 @@ std::string AngleSetting(double radians) {
 
 }  // namespace
 
-DxfTextEngraver::DxfTextEngraver(Job& job) : job_(job) {}
+DxfTextEngraver::DxfTextEngraver(Job& job)
+    : job_(job), settingsBefore_(job.settings), fontBefore_(job.paths.EngraveFontFile) {}
 
 DxfTextEngraver::~DxfTextEngraver() {
   Finish();
@@ -36,6 +39,22 @@ void DxfTextEngraver::Finish() {
   session_->Finish();
   session_.reset();
   job_.text = std::move(editorText_);
+}
+
+void DxfTextEngraver::Abandon() {
+  const bool engraved = session_ != nullptr;
+  Finish();
+  job_.settings = settingsBefore_;
+  job_.paths.EngraveFontFile = fontBefore_;
+  if (!engraved) return;
+  const std::string& path = job_.paths.TextPathFileName;
+  std::error_code ec;
+  if (hadTextPath_) {
+    std::filesystem::resize_file(path, textPathSize_, ec);
+  } else {
+    std::filesystem::remove(path, ec);
+  }
+  job_.flags.TextPathGenerated = hadTextPath_;
 }
 
 void DxfTextEngraver::LoadSettings(ScratchFolder& scratch) {
@@ -58,7 +77,12 @@ void DxfTextEngraver::Engrave(const DxfText& t) {
   if (!session_) {
     editorText_ = job_.text;
     // The texts follow a text path only when it is the job's current one; a stale file is not kept.
-    if (!job_.flags.TextPathGenerated) std::remove(job_.paths.TextPathFileName.c_str());
+    hadTextPath_ = job_.flags.TextPathGenerated;
+    if (!hadTextPath_) std::remove(job_.paths.TextPathFileName.c_str());
+    // The session starts afresh on less than one record: then there is nothing to go back to either.
+    std::error_code ec;
+    textPathSize_ = hadTextPath_ ? std::filesystem::file_size(job_.paths.TextPathFileName, ec) : 0;
+    if (ec || textPathSize_ < TextPathRecordSize) textPathSize_ = 0;
     session_ = std::make_unique<TextPathSession>(job_);
   }
   EngravingSettings& s = job_.settings;

@@ -43,8 +43,9 @@ Converter ConverterFor(const std::string& name) {
 }
 
 // A file with line feeds but no carriage return was written on Unix; it reads the same, but the
-// status says so.  The scan shows its progress as the translation always has.
-bool UnixFormat(Ui& ui, const std::string& path) {
+// status says so.  The scan shows its progress as the translation always has; cancelled is set when
+// the operator cancels it.
+bool UnixFormat(Ui& ui, const std::string& path, bool& cancelled) {
   std::FILE* f = std::fopen(path.c_str(), "rb");
   if (!f) return false;
   std::fseek(f, 0, SEEK_END);
@@ -55,10 +56,10 @@ bool UnixFormat(Ui& ui, const std::string& path) {
   bool carriageReturn = false;
   long done = 0;
   size_t n;
-  while (!carriageReturn && (n = std::fread(buffer.data(), 1, buffer.size(), f)) > 0) {
+  while (!carriageReturn && !cancelled && (n = std::fread(buffer.data(), 1, buffer.size(), f)) > 0) {
     carriageReturn = std::memchr(buffer.data(), '\r', n) != nullptr;
     done += static_cast<long>(n);
-    ui.ProgressStep(size > 0 ? done * 100 / size : 100);
+    cancelled = !ui.ProgressStep(size > 0 ? done * 100 / size : 100);
   }
   ui.ProgressEnd();
   std::fclose(f);
@@ -84,25 +85,27 @@ long ShareRead(const DxfLines& drawing) {
                             : 0;
 }
 
-void ConvertEntities(DxfReader& r) {
+// False when the operator cancelled.
+bool ConvertEntities(DxfReader& r) {
   r.status.Operation("Searching for Entities ...");
   if (!SeekDxfWord(r, {{2, "ENTITIES"}})) {
     r.in.Rewind();
-    if (!SeekDxfWord(r, {{2, "ENTITIES"}})) return;
+    if (!SeekDxfWord(r, {{2, "ENTITIES"}})) return true;
   }
   r.status.Operation("Processing Entities ...");
   Ui& ui = r.job.ui;
   ui.ProgressBegin("Processing Entities ...", 1000);
   std::string name;
   bool more = r.in.NextName(name);
-  for (long n = 1;; ++n) {
+  bool cancelled = false;
+  for (long n = 1; !cancelled; ++n) {
     if (!more) {
       if (!r.in.Pop(name)) break;
       more = true;
       continue;
     }
     if (n % 4096 == 0) ui.Pump();
-    if (n % 1024 == 0) ui.ProgressStep(ShareRead(r.in.Drawing()));
+    if (n % 1024 == 0 && !ui.ProgressStep(ShareRead(r.in.Drawing()))) cancelled = true;
     bool inBlock = r.in.Depth() > 0;
     long written = r.tmg.Count();
     more = ConverterFor(name)(r, name);
@@ -110,6 +113,16 @@ void ConvertEntities(DxfReader& r) {
     if (inBlock) r.blockWork += 1 + (r.tmg.Count() - written);
   }
   ui.ProgressEnd();
+  return !cancelled;
+}
+
+// Nothing of a cancelled import is kept: the TMG is not imported and the texts leave the text path.
+int Cancelled(DxfReader& r) {
+  r.text.Abandon();
+  r.status.Operation("Import Cancelled");
+  r.status.Message("Import Cancelled, Artwork Unchanged");
+  r.status.Finished();
+  return DxfCancelled;
 }
 
 }  // namespace
@@ -125,7 +138,9 @@ int DxfToTmg(Job& job, const std::string& dxfName, const std::string& tmgName, c
   if (!r.in.OpenDrawing(dxfName)) return DxfCannotOpen;
   status.Begin(dxfName);
   status.Version("Unknown");
-  if (UnixFormat(job.ui, dxfName)) status.Message("Unix Format File");
+  bool cancelled = false;
+  if (UnixFormat(job.ui, dxfName, cancelled)) status.Message("Unix Format File");
+  if (cancelled) return Cancelled(r);
   if (IsBinary(r.in.Drawing())) {
     status.Message("Binary DXF Files are Not Supported");
     status.Message("Standard ASCII DXF format is required");
@@ -140,7 +155,7 @@ int DxfToTmg(Job& job, const std::string& dxfName, const std::string& tmgName, c
   ReadDxfVersion(r);
   ReadDxfLayers(r);
   bool allBlocks = ReadDxfBlocks(r);
-  ConvertEntities(r);
+  if (!ConvertEntities(r)) return Cancelled(r);
   r.text.Finish();
   status.Operation("Cleaning Up ...");
   status.Operation("Processing Complete !!");

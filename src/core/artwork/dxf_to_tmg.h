@@ -16,6 +16,7 @@ enum DxfCode : int {
   DxfCannotCreate = 2,   // the TMG file cannot be written
   DxfTooManyBlocks = 3,  // converted without the blocks beyond the 350th
   DxfBinary = 4,         // binary DXF is not read
+  DxfCancelled = 5,      // the operator cancelled: no TMG to import, the text path as it was
 };
 
 struct DxfConversion {

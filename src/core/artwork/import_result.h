@@ -10,7 +10,7 @@ struct ImportResult {
     Done,
     InputUnreadable,    // the file to import cannot be read: the artwork is left as it was
     ArtworkUnwritable,  // the artwork file cannot be written
-    Cancelled,          // the operator cancelled the options
+    Cancelled,          // the operator cancelled the options or the import: nothing changed
     NotConverted,       // a DXF drawing that could not be converted (see dxfCode)
   };
   Status status = Done;

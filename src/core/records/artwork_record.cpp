@@ -8,17 +8,19 @@
 namespace quill {
 
 namespace {
-constexpr int ArtDecimals = 10;
-}
 
-char* WriteArtRecord(char* out, const ArtRecord& rec) {
+constexpr int ArtDecimals = 10;
+
+// The record's text with each number written by real(out, value, index).
+template <class Real>
+char* WriteFields(char* out, const ArtRecord& rec, Real real) {
   out = WriteInteger(out, rec.kind);
   // Moves and lines carry four numbers and the literal filler; every other kind keeps all five.
   bool filler = rec.kind == ArtMove || rec.kind == ArtLine;
   int reals = filler ? 4 : 5;
   for (int i = 0; i < reals; ++i) {
     *out++ = ' ';
-    out = WriteFixed(out, rec.v[i], ArtDecimals);
+    out = real(out, rec.v[i], i);
   }
   if (filler) {
     std::memcpy(out, " 0.0", 4);
@@ -27,14 +29,44 @@ char* WriteArtRecord(char* out, const ArtRecord& rec) {
   return out;
 }
 
+char* WriteReal(char* out, double v, int) {
+  return WriteFixed(out, v, ArtDecimals);
+}
+
+}  // namespace
+
+char* WriteArtRecord(char* out, const ArtRecord& rec) {
+  return WriteFields(out, rec, WriteReal);
+}
+
 std::string FormatArtRecord(const ArtRecord& rec) {
   char buf[ArtRecordRoom];
   return std::string(buf, WriteArtRecord(buf, rec));
 }
 
+char* ArtWriter::Corner(char* out, double v, int i) {
+  Written& now = written_[current_];
+  const Written& before = written_[current_ ^ 1];
+  uint64_t bits;
+  std::memcpy(&bits, &v, sizeof bits);
+  char* end = nullptr;
+  for (int j = i % 2; j < 4 && !end; j += 2) {  // X with X, Y with Y
+    if (before.length[j] >= 0 && before.bits[j] == bits) end = CopyWrittenText(out, before.text + before.at[j], before.length[j]);
+  }
+  if (!end) end = WriteReal(out, v, i);
+  now.bits[i] = bits;
+  now.at[i] = static_cast<int>(out - now.text);
+  now.length[i] = static_cast<int>(end - out);
+  return end;
+}
+
 void ArtWriter::Write(const ArtRecord& rec) {
-  char buf[ArtRecordRoom];
-  out_.PutText(buf, static_cast<size_t>(WriteArtRecord(buf, rec) - buf));
+  Written& now = written_[current_];
+  char* end = WriteFields(now.text, rec, [this](char* out, double v, int i) {
+    return i < 4 ? Corner(out, v, i) : WriteReal(out, v, i);
+  });
+  out_.PutText(now.text, static_cast<size_t>(end - now.text));
+  current_ ^= 1;
 }
 
 bool ParseArtRecord(const std::string& line, ArtRecord& rec) {

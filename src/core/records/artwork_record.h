@@ -3,6 +3,7 @@
 // 3 counter-clockwise arc (cx, cy, r, sa, fa).
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "records/line_reader.h"
@@ -43,7 +44,19 @@ class ArtWriter {
   long Count() const { return out_.Count(); }
 
  private:
+  // A record's text and where its first four numbers stand in it.  Strokes run on from one another:
+  // a corner the record before had is copied from its text rather than formatted again.
+  struct Written {
+    char text[ArtRecordRoom + 16];  // (copies move 16 characters at a time)
+    uint64_t bits[4] = {};
+    int at[4] = {};
+    int length[4] = {-1, -1, -1, -1};
+  };
+  char* Corner(char* out, double v, int i);
+
   LineWriter out_;
+  Written written_[2];  // this record's and the one before's
+  int current_ = 0;
 };
 
 // Reads every record with a readable kind and five readable reals; other lines are skipped, so a

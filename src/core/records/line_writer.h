@@ -1,5 +1,6 @@
-// Writes a text work file line by line through one buffer, each line ended by carriage return and line
-// feed.  The cutter-location and artwork writers put their records through it.
+// Writes a text work file line by line through one large buffer of its own (work files run to
+// gigabytes: the stream sees a few hundred kilobytes at a time), each line ended by carriage return and
+// line feed.  The cutter-location and artwork writers put their records through it.
 #pragma once
 
 #include <cstdio>
@@ -33,8 +34,12 @@ class LineWriter {
 
  private:
   void Restart();
+  char* Room(size_t n);  // where n more characters go, the buffer written out first when full
+  void Flush();
 
   std::FILE* file_ = nullptr;
+  std::unique_ptr<char[]> buffer_;
+  size_t used_ = 0;
   std::unique_ptr<AtomicFile> replacing_;  // set while a replacing writer is open; owns file_
   bool failed_ = false;
   long count_ = 0;

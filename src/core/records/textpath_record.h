@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -60,6 +61,7 @@ class TextPathWriter {
 
  private:
   std::FILE* file_ = nullptr;
+  std::unique_ptr<char[]> buffer_;  // the stream's buffer when the writer opened the file
   std::vector<TextPathRecord>* memory_ = nullptr;
   bool owned_ = true;
   bool failed_ = false;
@@ -81,6 +83,7 @@ class TextPathReader {
 
  private:
   std::FILE* file_ = nullptr;
+  std::unique_ptr<char[]> buffer_;  // the stream's buffer when the reader opened the file
   bool owned_ = true;
 };
 

@@ -1,7 +1,6 @@
 #include "records/tmg_record.h"
 
 #include <climits>
-
 #include <cstring>
 
 #include "mathlib/fixed_format.h"
@@ -12,6 +11,19 @@ namespace quill {
 namespace {
 
 constexpr int TmgDecimals = 6;
+
+constexpr size_t WriterBuffer = 1 << 20;
+
+uint64_t BitsOf(double x) {
+  uint64_t bits;
+  std::memcpy(&bits, &x, sizeof bits);
+  return bits;
+}
+
+char* Text(char* out, const char* text, size_t n) {
+  std::memcpy(out, text, n);
+  return out + n;
+}
 
 // Which of the seven reals a kind fills; the others are written as "0.0".
 unsigned UsedFields(int kind) {
@@ -69,36 +81,102 @@ bool TmgWriter::Open(const std::string& path) {
   Close();
   failed_ = false;
   count_ = 0;
+  used_ = 0;
   file_ = std::fopen(path.c_str(), "wb");
-  if (file_) std::setvbuf(file_, nullptr, _IOFBF, 1 << 16);
-  return file_ != nullptr;
+  if (!file_) return false;
+  std::setvbuf(file_, nullptr, _IONBF, 0);  // the records are gathered here already
+  if (!buffer_) buffer_.reset(new char[WriterBuffer]());  // (copies may read past a text)
+  return true;
+}
+
+void TmgWriter::Flush() {
+  if (used_ != 0 && std::fwrite(buffer_.get(), 1, used_, file_) != used_) failed_ = true;
+  used_ = 0;
+  lead_.at = endX_.at = endY_.at = nullptr;
+}
+
+char* TmgWriter::Keep(Remembered& slot, uint64_t key, const char* from, char* to) {
+  slot = {key, from, static_cast<int>(to - from)};
+  return to;
+}
+
+char* TmgWriter::Begin(int kind, int layer, int colour) {
+  if (!file_) return nullptr;
+  if (WriterBuffer - used_ < TmgRecordRoom + 2) Flush();
+  char* out = buffer_.get() + used_;
+  const uint64_t key = uint64_t{static_cast<uint32_t>(layer)} << 32 | static_cast<uint32_t>(colour);
+  if (lead_.at && lead_.key == key && leadKind_ == kind) return CopyWrittenText(out, lead_.at, lead_.length);
+  char* from = out;
+  for (int n : {kind, layer, colour, 0}) {
+    out = WriteInteger(out, n);
+    *out++ = ' ';
+  }
+  leadKind_ = kind;
+  return Keep(lead_, key, from, out);
+}
+
+char* TmgWriter::Real(char* out, double x) {
+  return WriteFixed(out, x, TmgDecimals);
+}
+
+char* TmgWriter::RealAs(char* out, double x, const Remembered& before) {
+  return before.at && before.key == BitsOf(x) ? CopyWrittenText(out, before.at, before.length) : Real(out, x);
+}
+
+void TmgWriter::Finish(char* end) {
+  *end++ = '\r';
+  *end++ = '\n';
+  used_ = static_cast<size_t>(end - buffer_.get());
+  ++count_;
 }
 
 void TmgWriter::Write(const TmgRecord& rec) {
   if (!file_) return;
-  char line[TmgRecordRoom + 2];
-  char* end = WriteTmgRecord(line, rec);
-  *end++ = '\r';
-  *end++ = '\n';
-  const auto n = static_cast<size_t>(end - line);
-  if (std::fwrite(line, 1, n, file_) != n) failed_ = true;
-  ++count_;
+  if (WriterBuffer - used_ < TmgRecordRoom + 2) Flush();
+  Finish(WriteTmgRecord(buffer_.get() + used_, rec));
 }
 
 void TmgWriter::Point(int layer, int colour, double x, double y) {
-  Write({TmgPoint, layer, colour, 0, {x, y, 0, 0, 0, 0, 0}});
+  char* out = Begin(TmgPoint, layer, colour);
+  if (!out) return;
+  out = Real(out, x);
+  *out++ = ' ';
+  out = Real(out, y);
+  Finish(Text(out, " 0.0 0.0 0.0 0.0 0.0", 20));
 }
 
+// A line's start is most often the last line's end.
 void TmgWriter::Line(int layer, int colour, double x1, double y1, double x2, double y2) {
-  Write({TmgLine, layer, colour, 0, {x1, y1, 0, x2, y2, 0, 0}});
+  char* out = Begin(TmgLine, layer, colour);
+  if (!out) return;
+  out = RealAs(out, x1, endX_);
+  *out++ = ' ';
+  out = RealAs(out, y1, endY_);
+  out = Text(out, " 0.0 ", 5);
+  char* from = out;
+  out = Keep(endX_, BitsOf(x2), from, Real(out, x2));
+  *out++ = ' ';
+  from = out;
+  out = Keep(endY_, BitsOf(y2), from, Real(out, y2));
+  Finish(Text(out, " 0.0 0.0", 8));
 }
 
 void TmgWriter::Arc(int layer, int colour, double cx, double cy, double r, double saDeg, double faDeg) {
-  Write({TmgArc, layer, colour, 0, {cx, cy, r, 0, 0, saDeg, faDeg}});
+  char* out = Begin(TmgArc, layer, colour);
+  if (!out) return;
+  for (double x : {cx, cy, r}) {
+    out = Real(out, x);
+    *out++ = ' ';
+  }
+  out = Text(out, "0.0 0.0 ", 8);
+  out = Real(out, saDeg);
+  *out++ = ' ';
+  Finish(Real(out, faDeg));
 }
 
 bool TmgWriter::Close() {
   if (!file_) return !failed_;
+  Flush();
   if (std::fclose(file_) != 0) failed_ = true;
   file_ = nullptr;
   return !failed_;

@@ -6,7 +6,9 @@
 //   kind -999:     the end of the records
 #pragma once
 
+#include <cstdint>
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -33,6 +35,9 @@ char* WriteTmgRecord(char* out, const TmgRecord& rec);
 // Four whole numbers and seven reals, blank-separated, any real notation; false for anything else.
 bool ParseTmgRecord(std::string_view line, TmgRecord& rec);
 
+// Records are formatted straight into one large buffer.  A drawing's curves come out as runs of lines,
+// each starting where the last one ended, and records of one layer and colour follow each other: the
+// text of the last end point and of the last record's leading numbers is copied rather than formatted.
 class TmgWriter {
  public:
   TmgWriter() = default;
@@ -51,9 +56,27 @@ class TmgWriter {
   long Count() const { return count_; }
 
  private:
+  // Where the text of a value written before stands in the buffer (until the buffer is written out).
+  struct Remembered {
+    uint64_t key = 0;
+    const char* at = nullptr;
+    int length = 0;
+  };
+
+  char* Begin(int kind, int layer, int colour);  // room for a record and its leading numbers; null when closed
+  char* Real(char* out, double x);
+  char* RealAs(char* out, double x, const Remembered& before);  // copies before's text when x is its value
+  static char* Keep(Remembered& slot, uint64_t key, const char* from, char* to);
+  void Finish(char* end);  // ends the record begun
+  void Flush();
+
   std::FILE* file_ = nullptr;
+  std::unique_ptr<char[]> buffer_;
+  size_t used_ = 0;
   bool failed_ = false;
   long count_ = 0;
+  int leadKind_ = 0;  // the kind of the leading numbers kept in lead_
+  Remembered lead_, endX_, endY_;
 };
 
 // Reads records up to the end of the file or the end record; damaged lines are skipped.

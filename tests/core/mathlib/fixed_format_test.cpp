@@ -81,5 +81,37 @@ TEST(FixedFormat, TiesZerosAndValuesNoFileCarries) {
   EXPECT_EQ(std::string(buf, WriteInteger(buf, 0)), "0");
 }
 
+// What ReadFixed accepts it reads to the standard converter's bits; the rest it leaves to that converter.
+TEST(FixedFormat, PlainNumbersReadToTheConvertersBits) {
+  std::mt19937_64 rng(22);
+  for (int i = 0; i < 200000; ++i) {
+    const double x = std::ldexp(static_cast<double>(rng() >> 11), static_cast<int>(rng() % 80) - 60);
+    const int decimals = static_cast<int>(rng() % 23);
+    char text[FixedTextRoom];
+    char* end = WriteFixed(text, i % 2 ? -x : x, decimals);
+    double fast = 7, slow = 0;
+    const char* stop = ReadFixed(text, end, fast);
+    std::from_chars(text, end, slow);
+    if (!stop) continue;  // too many digits: the general converter's
+    ASSERT_EQ(stop, end) << text;
+    ASSERT_EQ(std::memcmp(&fast, &slow, sizeof fast), 0) << std::string(text, end);
+  }
+  auto read = [](const std::string& s, double& v) { return ReadFixed(s.data(), s.data() + s.size(), v); };
+  double v = 7;
+  EXPECT_NE(read("-0.000", v), nullptr);
+  EXPECT_TRUE(std::signbit(v) && v == 0);
+  EXPECT_NE(read(".5", v), nullptr);
+  EXPECT_EQ(v, 0.5);
+  EXPECT_NE(read("5.", v), nullptr);
+  EXPECT_EQ(v, 5);
+  const std::string stops = "12.5e3";
+  EXPECT_EQ(read(stops, v), stops.data() + 4);  // the caller sees what follows
+  v = 7;
+  for (const char* refused : {"", "-", ".", "+1", " 1", "12345678901234567890", "9007199254740993", "1.00000000000000000000001"}) {
+    EXPECT_EQ(read(refused, v), nullptr) << refused;
+  }
+  EXPECT_EQ(v, 7);  // untouched
+}
+
 }  // namespace
 }  // namespace quill
