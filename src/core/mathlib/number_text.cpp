@@ -112,38 +112,6 @@ void SkipBlanks(std::string_view& s) {
   }
 }
 
-constexpr double kExactPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
-                                   1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
-
-// The plain fixed notation the work files hold ("-12.500000"), read without the general converter: a
-// whole number of at most 2^53 divided by an exact power of ten is one correctly rounded division, so
-// the value is the converter's to the bit.  False (nothing read) for anything else.
-bool ReadPlainDecimal(const char* p, const char* end, double& v, const char*& stop) {
-  const bool negative = p < end && *p == '-';
-  p += negative;
-  uint64_t whole = 0;
-  int digits = 0, decimals = 0;
-  bool point = false;
-  for (; p < end; ++p) {
-    if (*p >= '0' && *p <= '9') {
-      if (++digits > 19) return false;
-      whole = whole * 10 + static_cast<uint64_t>(*p - '0');
-      decimals += point;
-    } else if (*p == '.' && !point) {
-      point = true;
-    } else {
-      break;
-    }
-  }
-  if (digits == 0 || (p < end && (*p == 'e' || *p == 'E')) || whole > (uint64_t{1} << 53) || decimals > 22) {
-    return false;
-  }
-  v = static_cast<double>(whole) / kExactPowers[decimals];
-  if (negative) v = -v;
-  stop = p;
-  return true;
-}
-
 }  // namespace
 
 std::optional<double> ReadReal(std::string_view& s) {
@@ -151,10 +119,11 @@ std::optional<double> ReadReal(std::string_view& s) {
   std::string_view t = s;
   if (!t.empty() && t.front() == '+') t.remove_prefix(1);
   double v = 0;
-  std::from_chars_result res{t.data() + t.size(), std::errc()};
-  if (!ReadPlainDecimal(t.data(), t.data() + t.size(), v, res.ptr)) {
-    res = std::from_chars(t.data(), t.data() + t.size(), v);
-  }
+  // The plain fixed notation the work files hold is read without the general converter; a number with
+  // an exponent goes to the converter whole.
+  const char* const end = t.data() + t.size();
+  std::from_chars_result res{ReadFixed(t.data(), end, v), std::errc()};
+  if (!res.ptr || (res.ptr < end && (*res.ptr == 'e' || *res.ptr == 'E'))) res = std::from_chars(t.data(), end, v);
   if (res.ec != std::errc() || !std::isfinite(v)) return std::nullopt;
   s.remove_prefix(static_cast<size_t>(res.ptr - s.data()));
   return v;
