@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 
 namespace quill {
@@ -23,6 +24,52 @@ struct Digits {
   const char* fractionEnd;
 };
 
+constexpr double kTens[MaxDigitsRight + 1] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7, 1e8,
+                                              1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15, 1e16};
+
+// a (not negative) times 10^r rounded half to even, exactly as the digits of the exact binary value
+// round; false for a value too large for this shortcut.  The product's rounding error comes exactly from
+// a fused multiply-add, so deciding up or down looks at the exact product, ties included.
+bool ScaleExactly(double a, int r, uint64_t& scaled) {
+  const double p = a * kTens[r];
+  if (!(p < 4503599627370496.0)) return false;  // 2^52: every fraction of p still counts
+  if (p < 0.5) {  // the exact product is below one half too
+    scaled = 0;
+    return true;
+  }
+  const double error = std::fma(a, kTens[r], -p);  // a * 10^r = p + error, to the bit
+  const double whole = std::floor(p);
+  const double beyondHalf = (p - whole - 0.5) + error;  // exact up to its sign, which is all that counts
+  scaled = static_cast<uint64_t>(whole);
+  scaled += beyondHalf > 0 || (beyondHalf == 0 && (scaled & 1) != 0);
+  return true;
+}
+
+constexpr char kDigitPairs[] =
+    "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+    "8081828384858687888990919293949596979899";
+
+// n's digits written to end at end, two at a time (leading zeros to make up count); returns where they
+// start.
+char* DigitsBefore(char* end, uint64_t n, int count = 1) {
+  for (; count > 2 || n >= 100; count -= 2) {
+    const auto pair = static_cast<size_t>(n % 100) * 2;
+    n /= 100;
+    end -= 2;
+    end[0] = kDigitPairs[pair];
+    end[1] = kDigitPairs[pair + 1];
+  }
+  if (n >= 10 || count == 2) {
+    end -= 2;
+    end[0] = kDigitPairs[n * 2];
+    end[1] = kDigitPairs[n * 2 + 1];
+  } else {
+    *--end = static_cast<char>('0' + n);
+  }
+  return end;
+}
+
 void SplitDigits(double a, int r, Digits& d) {
   d.whole = d.text;
   if (r == 0) {
@@ -34,6 +81,24 @@ void SplitDigits(double a, int r, Digits& d) {
   }
   // With decimals, the whole part is even in the scaled value, so rounding the value in one piece
   // rounds its fraction exactly as rounding the fraction alone would, carry included.
+  uint64_t scaled = 0;
+  if (ScaleExactly(a, r, scaled)) {
+    // The whole part from the value itself, moved up by one when the fraction carried: no division.
+    const auto unit = static_cast<uint64_t>(kTens[r]);
+    auto whole = static_cast<uint64_t>(a);
+    uint64_t fractionDigits = scaled - whole * unit;
+    if (fractionDigits >= unit) {
+      ++whole;
+      fractionDigits -= unit;
+    }
+    // Written from the back of the buffer: the fraction's r digits, then the whole part before them.
+    char* end = d.text + sizeof d.text;
+    char* fraction = DigitsBefore(end, fractionDigits, r);
+    d.fractionEnd = end;
+    d.fraction = d.wholeEnd = fraction;
+    d.whole = DigitsBefore(fraction, whole);
+    return;
+  }
   d.fractionEnd = WriteFixed(d.text, a, r);
   d.fraction = d.fractionEnd - r;
   d.wholeEnd = d.fraction - 1;
@@ -44,10 +109,10 @@ const char* StripTrailingZeros(const char* from, const char* end) {
   return end;
 }
 
+// Words are a few characters: a plain loop beats a call to the library's copy.
 char* Copy(char* out, const char* from, const char* end) {
-  const auto n = static_cast<size_t>(end - from);
-  std::memcpy(out, from, n);
-  return out + n;
+  while (from < end) *out++ = *from++;
+  return out;
 }
 
 char* PadLeft(char* out, const Digits& d, int width) {

@@ -105,15 +105,14 @@ void GcodeWriter::LineariseArc(PostMove& mv, double sweep, const Arc& arc) {
 
 void GcodeWriter::WriteArcPoint(PostMove& mv, bool first, PlanePoint p) {
   const MachineDefinition& m = s_.m;
-  std::string& text = point_;
-  text.clear();
+  std::string& text = s_.out.OpenBlock();
   if (m.Rotary()) {
     // Each point carries the linear code on its first block, so the points never run at the previous
     // motion's mode (a rapid or an arc).
-    if (Bendix() || first) text = Bendix() ? "(1)" : m.LINCODE;
+    if (Bendix() || first) text += Bendix() ? "(1)" : m.LINCODE;
     text += RotaryPointWords(mv, p.h, p.v);
   } else {
-    if (first) text = Bendix() ? "(1)" : m.LINCODE;
+    if (first) text += Bendix() ? "(1)" : m.LINCODE;
     // An incremental machine gets the steps between points, never their positions.
     PlanePoint w = p;
     if (!m.Absolute()) w = {p.h - lastPoint_.h, p.v - lastPoint_.v};
@@ -126,7 +125,7 @@ void GcodeWriter::WriteArcPoint(PostMove& mv, bool first, PlanePoint p) {
       s_.Word(text, "Y", w.v * s_.scale.y);
     }
   }
-  s_.out.Block(text);
+  s_.out.CloseBlock();
 }
 
 }  // namespace quill

@@ -58,9 +58,9 @@ class GcodeWriter : public RecordWriter {
   void WriteArcPoint(PostMove& mv, bool first, PlanePoint p);
 
   PostState& s_;
-  // The block being built and a linearised arc's point; kept from record to record so that building
-  // a block allocates nothing once they have grown.
-  std::string block_, point_;
+  // The block being built, kept from record to record so that building a block allocates nothing once
+  // it has grown.
+  std::string block_;
   std::vector<std::string> rotaryWords_;
   PlanePoint lastPoint_;  // the last linearised point written, for incremental words
 };

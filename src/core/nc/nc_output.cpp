@@ -35,8 +35,16 @@ void NcOutput::Line(std::string_view text) {
 }
 
 void NcOutput::Block(std::string_view text) {
+  OpenBlock() += text;
+  CloseBlock();
+}
+
+std::string& NcOutput::OpenBlock() {
   Number();
-  buffer_ += text;
+  return buffer_;
+}
+
+void NcOutput::CloseBlock() {
   if (dollar) buffer_ += '$';
   EndLine();
 }

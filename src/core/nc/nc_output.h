@@ -23,6 +23,10 @@ class NcOutput {
   void Block(std::string_view text);
   // A numbered line that never gets "$" (macro lines, rotary enter and leave around rapids).
   void NumberedLine(std::string_view text);
+  // A block built in place, for the many short blocks of an arc cut as lines: OpenBlock puts the
+  // sequence number and returns the text to append the words to; CloseBlock ends it as Block would.
+  std::string& OpenBlock();
+  void CloseBlock();
 
   // Makes the file the NC file; false when anything could not be written.
   bool Commit();
