@@ -38,9 +38,9 @@ bool ScaleExactly(double a, int r, uint64_t& scaled) {
     return true;
   }
   const double error = std::fma(a, kTens[r], -p);  // a * 10^r = p + error, to the bit
-  const double whole = std::floor(p);
-  const double beyondHalf = (p - whole - 0.5) + error;  // exact up to its sign, which is all that counts
-  scaled = static_cast<uint64_t>(whole);
+  scaled = static_cast<uint64_t>(p);                // p's whole part
+  // How far the exact product lies beyond the half: exact up to its sign, which is all that counts.
+  const double beyondHalf = (p - static_cast<double>(scaled) - 0.5) + error;
   scaled += beyondHalf > 0 || (beyondHalf == 0 && (scaled & 1) != 0);
   return true;
 }
