@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <cstring>
 
 namespace quill {
 
@@ -12,17 +11,6 @@ namespace {
 // A machine file may hold any digit counts; these bounds keep one word from growing without limit.
 constexpr int MaxDigitsLeft = 32;
 constexpr int MaxDigitsRight = 16;
-
-// The digits of a non-negative value rounded to r decimals, split at the point: [whole, wholeEnd) and
-// [fraction, fractionEnd).  A fraction that rounds up to a whole carries into the whole part (0.99996
-// with 4 decimals is 1).
-struct Digits {
-  char text[FixedTextRoom];
-  const char* whole;
-  const char* wholeEnd;
-  const char* fraction;
-  const char* fractionEnd;
-};
 
 constexpr double kTens[MaxDigitsRight + 1] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7, 1e8,
                                               1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15, 1e16};
@@ -41,7 +29,9 @@ bool ScaleExactly(double a, int r, uint64_t& scaled) {
   scaled = static_cast<uint64_t>(p);                // p's whole part
   // How far the exact product lies beyond the half: exact up to its sign, which is all that counts.
   const double beyondHalf = (p - static_cast<double>(scaled) - 0.5) + error;
-  scaled += beyondHalf > 0 || (beyondHalf == 0 && (scaled & 1) != 0);
+  // Without branches: which way a value rounds follows no pattern the processor could learn.
+  const auto up = static_cast<uint64_t>(beyondHalf > 0), tie = static_cast<uint64_t>(beyondHalf == 0);
+  scaled += up | (tie & scaled & 1);
   return true;
 }
 
@@ -50,9 +40,9 @@ constexpr char kDigitPairs[] =
     "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
     "8081828384858687888990919293949596979899";
 
-// n's digits written to end at end, two at a time (leading zeros to make up count); returns where they
-// start.
-char* DigitsBefore(char* end, uint64_t n, int count = 1) {
+// n's digits written to end at end, two at a time, at least count of them (zeros in front) and at
+// least one; returns where they start.
+char* DigitsBefore(char* end, uint64_t n, int count) {
   for (; count > 2 || n >= 100; count -= 2) {
     const auto pair = static_cast<size_t>(n % 100) * 2;
     n /= 100;
@@ -70,43 +60,46 @@ char* DigitsBefore(char* end, uint64_t n, int count = 1) {
   return end;
 }
 
-void SplitDigits(double a, int r, Digits& d) {
-  d.whole = d.text;
+// A rounded value's parts: the whole part's digits (text, so that any size fits) and the r digits of
+// its fraction.
+struct Parts {
+  char text[FixedTextRoom];
+  const char* whole;
+  const char* wholeEnd;
+  uint64_t fraction;
+};
+
+// The parts of a (not negative) rounded to r decimals.  A fraction that rounds up to a whole carries
+// into the whole part (0.99996 with 4 decimals is 1).
+void SplitParts(double a, int r, Parts& parts) {
+  uint64_t scaled = 0;
+  if (r > 0 && ScaleExactly(a, r, scaled)) {
+    // The whole part from the value itself, moved up by one when the fraction carried: no division.
+    const auto unit = static_cast<uint64_t>(kTens[r]);
+    auto whole = static_cast<uint64_t>(a);
+    parts.fraction = scaled - whole * unit;
+    if (parts.fraction >= unit) {
+      ++whole;
+      parts.fraction -= unit;
+    }
+    parts.wholeEnd = parts.text + sizeof parts.text;
+    parts.whole = DigitsBefore(parts.text + sizeof parts.text, whole, 1);
+    return;
+  }
+  parts.whole = parts.text;
+  parts.fraction = 0;
   if (r == 0) {
     // The whole part alone, rounded half to even on its fraction (0.5 stays, 0.6 carries).
     double whole = std::trunc(a);
     if (a - whole > 0.5) whole += 1.0;
-    d.wholeEnd = d.fraction = d.fractionEnd = WriteFixed(d.text, whole, 0);
+    parts.wholeEnd = WriteFixed(parts.text, whole, 0);
     return;
   }
-  // With decimals, the whole part is even in the scaled value, so rounding the value in one piece
-  // rounds its fraction exactly as rounding the fraction alone would, carry included.
-  uint64_t scaled = 0;
-  if (ScaleExactly(a, r, scaled)) {
-    // The whole part from the value itself, moved up by one when the fraction carried: no division.
-    const auto unit = static_cast<uint64_t>(kTens[r]);
-    auto whole = static_cast<uint64_t>(a);
-    uint64_t fractionDigits = scaled - whole * unit;
-    if (fractionDigits >= unit) {
-      ++whole;
-      fractionDigits -= unit;
-    }
-    // Written from the back of the buffer: the fraction's r digits, then the whole part before them.
-    char* end = d.text + sizeof d.text;
-    char* fraction = DigitsBefore(end, fractionDigits, r);
-    d.fractionEnd = end;
-    d.fraction = d.wholeEnd = fraction;
-    d.whole = DigitsBefore(fraction, whole);
-    return;
-  }
-  d.fractionEnd = WriteFixed(d.text, a, r);
-  d.fraction = d.fractionEnd - r;
-  d.wholeEnd = d.fraction - 1;
-}
-
-const char* StripTrailingZeros(const char* from, const char* end) {
-  while (end > from && end[-1] == '0') --end;
-  return end;
+  // Too large for the shortcut: the general writer, whose whole part is even in the scaled value, so
+  // rounding the value in one piece rounds its fraction exactly as rounding the fraction alone would.
+  const char* end = WriteFixed(parts.text, a, r);
+  parts.wholeEnd = end - r - 1;
+  for (const char* p = end - r; p < end; ++p) parts.fraction = parts.fraction * 10 + static_cast<uint64_t>(*p - '0');
 }
 
 // Words are a few characters: a plain loop beats a call to the library's copy.
@@ -115,31 +108,16 @@ char* Copy(char* out, const char* from, const char* end) {
   return out;
 }
 
-char* PadLeft(char* out, const Digits& d, int width) {
-  const int pad = width - static_cast<int>(d.wholeEnd - d.whole);
-  if (pad > 0) {
-    std::memset(out, '0', static_cast<size_t>(pad));
-    out += pad;
-  }
-  return Copy(out, d.whole, d.wholeEnd);
+char* PadLeft(char* out, const Parts& parts, int width) {
+  for (int pad = width - static_cast<int>(parts.wholeEnd - parts.whole); pad > 0; --pad) *out++ = '0';
+  return Copy(out, parts.whole, parts.wholeEnd);
 }
 
-// "1.25", ".25", "12.0", "0".
-char* WriteDecimal(char* out, const Digits& d) {
-  const char* fractionEnd = StripTrailingZeros(d.fraction, d.fractionEnd);
-  const bool zeroWhole = d.wholeEnd - d.whole == 1 && *d.whole == '0';
-  if (fractionEnd == d.fraction) {
-    if (zeroWhole) {
-      *out++ = '0';
-      return out;
-    }
-    out = Copy(out, d.whole, d.wholeEnd);
-    std::memcpy(out, ".0", 2);
-    return out + 2;
-  }
-  if (!zeroWhole) out = Copy(out, d.whole, d.wholeEnd);
-  *out++ = '.';
-  return Copy(out, d.fraction, fractionEnd);
+// The first count of the fraction's r digits.
+char* PutFraction(char* out, uint64_t fraction, int count) {
+  if (count == 0) return out;
+  DigitsBefore(out + count, fraction, count);
+  return out + count;
 }
 
 }  // namespace
@@ -149,19 +127,35 @@ char* WriteNumber(char* out, int format, int digitsLeft, int digitsRight, double
   const int n = std::clamp(digitsLeft, 0, MaxDigitsLeft);
   const int r = std::clamp(digitsRight, 0, MaxDigitsRight);
   if (value < 0) *out++ = '-';
-  Digits d;
-  SplitDigits(std::fabs(value), r, d);
+  Parts parts;
+  SplitParts(std::fabs(value), r, parts);
+  const bool zeroWhole = parts.wholeEnd - parts.whole == 1 && *parts.whole == '0';
+  // Formats 1 and 2 drop the fraction's trailing zeros.
+  int kept = r;
+  uint64_t fraction = parts.fraction;
+  if (format != FmtTrailingZeros && format != FmtLeadingTrailing) {
+    for (; kept > 0 && fraction % 10 == 0; --kept) fraction /= 10;
+  }
   switch (format) {
-    case FmtLeadingZeros:
-      out = PadLeft(out, d, n);
-      return Copy(out, d.fraction, StripTrailingZeros(d.fraction, d.fractionEnd));
+    case FmtLeadingZeros: return PutFraction(PadLeft(out, parts, n), fraction, kept);
     case FmtTrailingZeros:
-      if (!(d.wholeEnd - d.whole == 1 && *d.whole == '0')) out = Copy(out, d.whole, d.wholeEnd);
-      return Copy(out, d.fraction, d.fractionEnd);
-    case FmtLeadingTrailing:
-      out = PadLeft(out, d, n);
-      return Copy(out, d.fraction, d.fractionEnd);
-    default: return WriteDecimal(out, d);
+      if (!zeroWhole) out = Copy(out, parts.whole, parts.wholeEnd);
+      return PutFraction(out, fraction, kept);
+    case FmtLeadingTrailing: return PutFraction(PadLeft(out, parts, n), fraction, kept);
+    default:  // "1.25", ".25", "12.0", "0"
+      if (kept == 0) {
+        if (zeroWhole) {
+          *out++ = '0';
+          return out;
+        }
+        out = Copy(out, parts.whole, parts.wholeEnd);
+        *out++ = '.';
+        *out++ = '0';
+        return out;
+      }
+      if (!zeroWhole) out = Copy(out, parts.whole, parts.wholeEnd);
+      *out++ = '.';
+      return PutFraction(out, fraction, kept);
   }
 }
 
