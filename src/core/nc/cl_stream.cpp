@@ -32,11 +32,10 @@ bool CodeReadable(const std::string& line) {
 ClStream::ClStream(const std::string& path) : path_(path), openError_(OpenErrno(path)), lines_(path) {}
 
 ClRead ClStream::Next(ClRecord& rec) {
-  std::string line;
-  while (lines_.Next(line)) {
-    if (line.find_first_not_of(" \t") == std::string::npos) continue;  // blank lines carry nothing
-    if (ParseClRecord(line, rec)) return rec.code == ClEnd ? ClRead::End : ClRead::Record;
-    return CodeReadable(line) ? ClRead::BadNumber : ClRead::End;
+  while (lines_.Next(line_)) {
+    if (line_.find_first_not_of(" \t") == std::string::npos) continue;  // blank lines carry nothing
+    if (ParseClRecord(line_, rec)) return rec.code == ClEnd ? ClRead::End : ClRead::Record;
+    return CodeReadable(line_) ? ClRead::BadNumber : ClRead::End;
   }
   return ClRead::End;
 }

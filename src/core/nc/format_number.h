@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "mathlib/fixed_format.h"
+
 namespace quill {
 
 // Number format codes of FORMAT and FFORMAT.
@@ -14,9 +16,15 @@ enum NumberFormat {
   FmtLeadingTrailing = 4,  // both paddings, no point
 };
 
+// Room a buffer needs for any number WriteNumber writes.
+inline constexpr int NumberTextRoom = FixedTextRoom + 40;
+
 // digitsLeft only pads (a longer whole part is written in full); digitsRight is the number of decimals
 // the value is rounded to.  Codes outside 1 ... 4 are written as decimal.  A negative value that rounds
-// to zero keeps its sign ("-0").
+// to zero keeps its sign ("-0").  Writes at out and returns the end (no terminating zero); allocates
+// nothing, for the millions of words of a long program.
+char* WriteNumber(char* out, int format, int digitsLeft, int digitsRight, double value);
+
 std::string FormatNumber(int format, int digitsLeft, int digitsRight, double value);
 
 }  // namespace quill

@@ -70,11 +70,13 @@ bool GcodeWriter::AppendArcWords(PostMove& mv, std::string& text) {
   if (type == ArcUnsigned) dh = std::fabs(dh), dv = std::fabs(dv);
   if (type == ArcAbsoluteCenter) dh = arc.centre.h, dv = arc.centre.v;
   if (type == ArcRadius) {
-    text += "R" + s_.Fmt(sweep - Pi > 0.001 ? -r : r);
+    s_.Word(text, "R", sweep - Pi > 0.001 ? -r : r);
   } else if (XzArcs()) {
-    text += "I" + s_.Fmt(dv * Sign(s_.scale.x)) + "K" + s_.Fmt(dh * Sign(s_.scale.y));
+    s_.Word(text, "I", dv * Sign(s_.scale.x));
+    s_.Word(text, "K", dh * Sign(s_.scale.y));
   } else {
-    text += "I" + s_.Fmt(dh) + (Lathe() ? "K" : "J") + s_.Fmt(dv);
+    s_.Word(text, "I", dh);
+    s_.Word(text, Lathe() ? "K" : "J", dv);
   }
   if (Bendix()) text += mv.code == 2 ? "D0" : "D1";
   return true;
@@ -103,25 +105,27 @@ void GcodeWriter::LineariseArc(PostMove& mv, double sweep, const Arc& arc) {
 
 void GcodeWriter::WriteArcPoint(PostMove& mv, bool first, PlanePoint p) {
   const MachineDefinition& m = s_.m;
-  std::string text;
+  std::string& text = s_.out.OpenBlock();
   if (m.Rotary()) {
     // Each point carries the linear code on its first block, so the points never run at the previous
     // motion's mode (a rapid or an arc).
-    text = Bendix() ? "(1)" : (first ? m.LINCODE : std::string());
+    if (Bendix() || first) text += Bendix() ? "(1)" : m.LINCODE;
     text += RotaryPointWords(mv, p.h, p.v);
   } else {
-    text = first ? (Bendix() ? "(1)" : m.LINCODE) : std::string();
+    if (first) text += Bendix() ? "(1)" : m.LINCODE;
     // An incremental machine gets the steps between points, never their positions.
     PlanePoint w = p;
     if (!m.Absolute()) w = {p.h - lastPoint_.h, p.v - lastPoint_.v};
     lastPoint_ = p;
     if (Lathe()) {
-      text += "X" + s_.Fmt(w.v * s_.scale.x) + "Z" + s_.Fmt(w.h * s_.scale.y);
+      s_.Word(text, "X", w.v * s_.scale.x);
+      s_.Word(text, "Z", w.h * s_.scale.y);
     } else {
-      text += "X" + s_.Fmt(w.h * s_.scale.x) + "Y" + s_.Fmt(w.v * s_.scale.y);
+      s_.Word(text, "X", w.h * s_.scale.x);
+      s_.Word(text, "Y", w.v * s_.scale.y);
     }
   }
-  s_.out.Block(text);
+  s_.out.CloseBlock();
 }
 
 }  // namespace quill

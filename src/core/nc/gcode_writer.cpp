@@ -44,14 +44,20 @@ bool GcodeWriter::Record(PostMove& mv) {
     return true;
   }
   const Values v = WordValues(mv);
-  std::string text = s_.m.Rotary() ? RotaryWords(mv, v) : PlainWords(mv, v);
+  std::string& text = block_;
+  text.clear();
+  if (s_.m.Rotary()) {
+    text = RotaryWords(mv, v);
+  } else {
+    PlainWords(mv, v, text);
+  }
   if (IsArc(mv.code) && !AppendArcWords(mv, text)) {
     mv.nextCode = 1;  // the arc went out as linear points
     return true;
   }
   if (IsCycle(mv.code)) {
-    if (s_.Changed(mv.R, s_.lastR)) text += "R" + s_.Fmt(mv.R);
-    if (mv.code == 83 && s_.Changed(mv.Q, s_.lastQ)) text += "Q" + s_.Fmt(mv.Q);
+    if (s_.Changed(mv.R, s_.lastR)) s_.Word(text, "R", mv.R);
+    if (mv.code == 83 && s_.Changed(mv.Q, s_.lastQ)) s_.Word(text, "Q", mv.Q);
   }
   FinishBlock(mv, text);
   return true;
@@ -62,30 +68,31 @@ GcodeWriter::Values GcodeWriter::WordValues(const PostMove& mv) const {
   return {mv.X - s_.PX, mv.Y - s_.PY, mv.Z - s_.PZ, mv.theta - s_.Ptheta};
 }
 
-std::string GcodeWriter::PlainWords(const PostMove& mv, const Values& v) {
+void GcodeWriter::PlainWords(const PostMove& mv, const Values& v, std::string& text) {
   const MachineDefinition& m = s_.m;
-  std::string text;
-  if (s_.Changed(mv.X, s_.PX) || m.REDUN) text += "X" + s_.Fmt(v.x * s_.scale.x);
-  if (!Lathe() && (s_.Changed(mv.Y, s_.PY) || m.REDUN)) text += "Y" + s_.Fmt(v.y * s_.scale.y);
+  if (s_.Changed(mv.X, s_.PX) || m.REDUN) s_.Word(text, "X", v.x * s_.scale.x);
+  if (!Lathe() && (s_.Changed(mv.Y, s_.PY) || m.REDUN)) s_.Word(text, "Y", v.y * s_.scale.y);
   if (s_.Changed(mv.Z, s_.PZ)) {
     if (m.B3AXIS) {
-      text += "Z" + s_.Fmt(v.z);
+      s_.Word(text, "Z", v.z);
     } else {
       // Without a programmable Z the spindle goes up or down by a code block of its own.
       const std::string& spindle = mv.Z - s_.PZ > 0 ? m.ZUPSTR : m.ZDNSTR;
       if (!spindle.empty()) s_.out.Block(spindle);
     }
   }
-  return text;
 }
 
-std::string GcodeWriter::MotionCode(int code) const {
+void GcodeWriter::InsertMotionCode(int code, std::string& text) const {
   switch (code) {
-    case 0: return s_.m.RAPCODE;
-    case 1: return s_.m.LINCODE;
-    case 2: return s_.m.CWCODE;
-    case 3: return s_.m.CCWCODE;
-    default: return "G" + std::to_string(code);
+    case 0: text.insert(0, s_.m.RAPCODE); break;
+    case 1: text.insert(0, s_.m.LINCODE); break;
+    case 2: text.insert(0, s_.m.CWCODE); break;
+    case 3: text.insert(0, s_.m.CCWCODE); break;
+    default:
+      text.insert(0, std::to_string(code));
+      text.insert(0, 1, 'G');
+      break;
   }
 }
 
@@ -101,23 +108,23 @@ void GcodeWriter::FinishBlock(PostMove& mv, std::string& text) {
       const std::string& mode = mv.code == 0 ? m.ROTLEAVE : (s_.prevCode == 0 ? m.ROTENTER : std::string());
       if (!mode.empty()) s_.out.NumberedLine(mode);
     }
-    text.insert(0, MotionCode(mv.code));
+    InsertMotionCode(mv.code, text);
   }
-  if (mv.code != 0) text += FeedWord(mv);
+  if (mv.code != 0) AppendFeed(mv, text);
   s_.out.Block(text);
 }
 
-std::string GcodeWriter::FeedWord(const PostMove& mv) {
-  if (!s_.Changed(mv.F, s_.lastFeed)) return {};
+void GcodeWriter::AppendFeed(const PostMove& mv, std::string& text) {
+  if (!s_.Changed(mv.F, s_.lastFeed)) return;
   double feed = mv.F;
   if (s_.m.Rotary() && s_.m.FEEDDPM && s_.angleWritten) {
-    if (IsZero(mv.F)) return {};
+    if (IsZero(mv.F)) return;
     // Degrees per minute at the radius being cut: 360 degrees per circumference 2*pi*(radius + Z).
     double radius = s_.rotaryRadius + mv.Z;
     if (radius > ZeroTolerance) feed = 180.0 * mv.F / (Pi * radius);
   }
   s_.lastFeed = mv.F;
-  return "F" + s_.FmtF(feed);
+  s_.FeedWord(text, feed);
 }
 
 }  // namespace quill

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "nc/post_state.h"
@@ -39,10 +40,10 @@ class GcodeWriter : public RecordWriter {
   bool Bendix() const { return s_.m.MTYPE == MachBendix; }
   bool XzArcs() const { return Lathe() && !s_.m.Rotary(); }
   Values WordValues(const PostMove& mv) const;
-  std::string PlainWords(const PostMove& mv, const Values& v);
+  void PlainWords(const PostMove& mv, const Values& v, std::string& text);
   void FinishBlock(PostMove& mv, std::string& text);
-  std::string FeedWord(const PostMove& mv);
-  std::string MotionCode(int code) const;
+  void AppendFeed(const PostMove& mv, std::string& text);
+  void InsertMotionCode(int code, std::string& text) const;
 
   // gcode_rotary.cpp
   std::string RotaryWords(PostMove& mv, const Values& v);
@@ -57,6 +58,9 @@ class GcodeWriter : public RecordWriter {
   void WriteArcPoint(PostMove& mv, bool first, PlanePoint p);
 
   PostState& s_;
+  // The block being built, kept from record to record so that building a block allocates nothing once
+  // it has grown.
+  std::string block_;
   std::vector<std::string> rotaryWords_;
   PlanePoint lastPoint_;  // the last linearised point written, for incremental words
 };

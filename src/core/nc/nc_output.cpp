@@ -1,26 +1,64 @@
 #include "nc/nc_output.h"
 
+#include "mathlib/fixed_format.h"
+
 namespace quill {
 
-void NcOutput::Line(const std::string& text) {
-  file_.Write(text);
-  file_.Write("\r\n");
+namespace {
+constexpr size_t FlushAt = size_t{1} << 20;
+}
+
+NcOutput::NcOutput(const std::string& path) : file_(path) {
+  buffer_.reserve(FlushAt + 4096);
+}
+
+void NcOutput::EndLine() {
+  buffer_ += "\r\n";
   ++lines_;
+  if (buffer_.size() >= FlushAt) {
+    file_.Write(buffer_);
+    buffer_.clear();
+  }
 }
 
-std::string NcOutput::Numbered(const std::string& text) {
-  if (!numbered) return text;
-  std::string out = "N" + std::to_string(sequence) + text;
+void NcOutput::Number() {
+  if (!numbered) return;
+  char text[24];
+  buffer_ += 'N';
+  buffer_.append(text, WriteInteger(text, sequence));
   sequence += step;
-  return out;
 }
 
-void NcOutput::Block(const std::string& text) {
-  Line(dollar ? Numbered(text) + "$" : Numbered(text));
+void NcOutput::Line(std::string_view text) {
+  buffer_ += text;
+  EndLine();
 }
 
-void NcOutput::NumberedLine(const std::string& text) {
-  Line(Numbered(text));
+void NcOutput::Block(std::string_view text) {
+  OpenBlock() += text;
+  CloseBlock();
+}
+
+std::string& NcOutput::OpenBlock() {
+  Number();
+  return buffer_;
+}
+
+void NcOutput::CloseBlock() {
+  if (dollar) buffer_ += '$';
+  EndLine();
+}
+
+void NcOutput::NumberedLine(std::string_view text) {
+  Number();
+  buffer_ += text;
+  EndLine();
+}
+
+bool NcOutput::Commit() {
+  file_.Write(buffer_);
+  buffer_.clear();
+  return file_.Commit();
 }
 
 }  // namespace quill

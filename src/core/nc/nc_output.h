@@ -1,9 +1,11 @@
 // The NC file being written: plain lines and blocks under the block rule (sequence number in front when
 // the machine numbers its blocks, "$" behind on a Bendix mill).  The file replaces the old one only when
-// the run completes, so a run that stops on bad input leaves the previous program as it was.
+// the run completes, so a run that stops on bad input leaves the previous program as it was.  Lines
+// gather in one large buffer that goes to the file in few writes: a program runs to millions of blocks.
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "records/atomic_file.h"
 
@@ -11,19 +13,23 @@ namespace quill {
 
 class NcOutput {
  public:
-  explicit NcOutput(const std::string& path) : file_(path) {}
+  explicit NcOutput(const std::string& path);
 
   bool IsOpen() const { return file_.IsOpen(); }
 
   // A line as it stands (DXF groups, EZ-Track and listing lines).
-  void Line(const std::string& text);
+  void Line(std::string_view text);
   // A block: "N" + the sequence number in front when numbering is on; "$" behind on a Bendix mill.
-  void Block(const std::string& text);
+  void Block(std::string_view text);
   // A numbered line that never gets "$" (macro lines, rotary enter and leave around rapids).
-  void NumberedLine(const std::string& text);
+  void NumberedLine(std::string_view text);
+  // A block built in place, for the many short blocks of an arc cut as lines: OpenBlock puts the
+  // sequence number and returns the text to append the words to; CloseBlock ends it as Block would.
+  std::string& OpenBlock();
+  void CloseBlock();
 
   // Makes the file the NC file; false when anything could not be written.
-  bool Commit() { return file_.Commit(); }
+  bool Commit();
   // The lines written so far: the program's blocks.
   long Lines() const { return lines_; }
 
@@ -33,8 +39,10 @@ class NcOutput {
   long long step = 10;      // added after each N number; EZ-Track and listings count their lines in it
 
  private:
-  std::string Numbered(const std::string& text);
+  void Number();
+  void EndLine();
   AtomicFile file_;
+  std::string buffer_;
   long lines_ = 0;
 };
 

@@ -41,12 +41,27 @@ std::string PostState::Fmt(double v) const {
 std::string PostState::FmtA(double v) const {
   return FormatNumber(m.FORMAT, m.DIGL, m.ROTDIGR, v);
 }
-void RecordWriter::Text(NcOutput& out, const std::string& text) {
-  out.Block(text);
+
+namespace {
+
+void AppendWord(std::string& text, std::string_view address, int format, int left, int right, double v) {
+  char digits[NumberTextRoom];
+  text += address;
+  text.append(digits, WriteNumber(digits, format, left, right, v));
 }
 
-std::string PostState::FmtF(double v) const {
-  return FormatNumber(m.FFORMAT, m.FDIGL, m.FDIGITS, v);
+}  // namespace
+
+void PostState::Word(std::string& text, std::string_view address, double v) const {
+  AppendWord(text, address, m.FORMAT, m.DIGL, m.DIGR, v);
+}
+
+void PostState::FeedWord(std::string& text, double v) const {
+  AppendWord(text, "F", m.FFORMAT, m.FDIGL, m.FDIGITS, v);
+}
+
+void RecordWriter::Text(NcOutput& out, const std::string& text) {
+  out.Block(text);
 }
 
 }  // namespace quill

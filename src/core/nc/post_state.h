@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "nc/machine_definition.h"
 
@@ -52,7 +53,10 @@ struct PostState {
   bool Changed(double value, double memory) const;
   std::string Fmt(double v) const;   // coordinates, depths, arc and cycle words
   std::string FmtA(double v) const;  // rotary angles
-  std::string FmtF(double v) const;  // feeds
+  // A word appended to a block: its address, then its value in the format of coordinates (Word) or of
+  // feeds (FeedWord).
+  void Word(std::string& text, std::string_view address, double v) const;
+  void FeedWord(std::string& text, double v) const;
 };
 
 // The machine-type specific part of a run: what goes before, for each record, and after.

@@ -2,7 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <clocale>
+#include <cmath>
+#include <random>
+#include <string>
+
+#include "mathlib/number_text.h"
 
 namespace quill {
 namespace {
@@ -57,6 +63,56 @@ TEST(FormatNumber, IgnoresACommaLocale) {
   ASSERT_TRUE(std::setlocale(LC_ALL, "de_DE.UTF-8")) << "no German locale: scripts/deps.sh --tests makes de_DE.UTF-8";
   EXPECT_EQ(FormatNumber(1, 3, 4, 1.25), "1.25");
   std::setlocale(LC_ALL, saved.c_str());
+}
+
+// The words as the post wrote them before it formatted into buffers: whole part and fraction rounded
+// apart, the fraction's carry moved into the whole part.  Programs already cut must not change a digit.
+std::string WordByParts(int format, int digitsLeft, int digitsRight, double value) {
+  if (!std::isfinite(value)) value = 0.0;
+  const int n = std::clamp(digitsLeft, 0, 32), r = std::clamp(digitsRight, 0, 16);
+  const bool negative = value < 0;
+  double a = std::fabs(value);
+  if (FormatFixed(a - std::trunc(a), r) == FormatFixed(1.0, r)) a = std::trunc(a) + 1.0;
+  const double whole = std::trunc(a);
+  std::string i = FormatFixed(whole, 0), f = r > 0 ? FormatFixed(a - whole, r).substr(2) : std::string();
+  auto strip = [&f] {
+    while (!f.empty() && f.back() == '0') f.pop_back();
+  };
+  auto pad = [&i, n] { i.insert(0, static_cast<size_t>(std::max(0, n - static_cast<int>(i.size()))), '0'); };
+  if (format == FmtLeadingZeros) {
+    strip();
+    pad();
+  } else if (format == FmtTrailingZeros) {
+    if (i == "0") i.clear();
+  } else if (format == FmtLeadingTrailing) {
+    pad();
+  } else {
+    strip();
+    f.insert(0, 1, '.');
+    if (i == "0") i.clear();
+    if (i.empty() && f == ".") f = "0";
+    if (f == ".") f = ".0";
+  }
+  return (negative ? "-" : "") + i + f;
+}
+
+TEST(FormatNumber, SameDigitsAsRoundingWholeAndFractionApart) {
+  std::vector<double> values = {0.0,     -0.0,     0.5,      1.5,     2.5,       -2.5,    0.00005, -0.00005,
+                                0.00015, 1.99995,  0.99996,  9.99995, 0.049999,  1e-300,  -1e-300, 4503599627370495.5,
+                                1e15,    -1e19,    1.8e308,  1e22,    123.45675, 0.125,   0.375,   -0.625};
+  std::mt19937_64 random(22);
+  std::uniform_real_distribution<double> unit(-1.0, 1.0);
+  std::uniform_int_distribution<int> exponent(-12, 20);
+  for (int k = 0; k < 20000; ++k) values.push_back(unit(random) * std::pow(10.0, exponent(random)));
+  for (int k = 0; k < 5000; ++k) values.push_back(std::round(unit(random) * 1e7) / 1e4 + 0.00005);  // ties
+  for (double v : values) {
+    for (int format = 0; format <= 5; ++format) {
+      for (int right : {0, 1, 3, 4, 6, 16, 40}) {
+        ASSERT_EQ(FormatNumber(format, 3, right, v), WordByParts(format, 3, right, v))
+            << v << " format " << format << " decimals " << right;
+      }
+    }
+  }
 }
 
 }  // namespace

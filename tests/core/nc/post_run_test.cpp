@@ -35,6 +35,33 @@ TEST(PostRun, BadNumberStopsTheRunAndKeepsTheOldProgram) {
   EXPECT_EQ(test::ReadFile(run.dir.File("OUT.TAP")), "OLD PROGRAM\r\n");
 }
 
+// Programs run to millions of blocks and go to the file a large piece at a time: the pieces must join
+// without a lost or doubled line, and a run that fails after some pieces went out still keeps the old file.
+TEST(PostRun, AProgramLongerThanTheOutputBufferComesOutWhole) {
+  constexpr int Moves = 60000;
+  std::vector<std::string> records;
+  for (int i = 0; i < Moves; ++i) records.push_back(Rec(1, i * 0.001, (i % 7) * 0.5, -0.01, 8));
+  MachineDefinition m = PlainMill();
+  m.SEQOUT = true;
+  m.STARTSEQ = 5;
+  PostRun run;
+  Lines lines = run.Post(m, records);
+  ASSERT_EQ(lines.size(), static_cast<size_t>(Moves + 1));
+  EXPECT_EQ(run.result.blocks, Moves + 1);
+  for (size_t i = 0; i < lines.size(); ++i) {
+    const std::string number = "N" + std::to_string(5 * (i + 1));
+    ASSERT_EQ(lines[i].compare(0, number.size(), number), 0) << lines[i];
+    ASSERT_TRUE(lines[i][number.size()] == 'G' || lines[i][number.size()] == 'X') << lines[i];
+  }
+  EXPECT_EQ(lines.back(), "N300005X59.999Y1.0");
+
+  test::WriteFile(run.dir.File("OUT.TAP"), "OLD PROGRAM\r\n");
+  records.push_back("1 2.0 oops 0 5");
+  run.Post(m, records);
+  EXPECT_FALSE(run.result.ok);
+  EXPECT_EQ(test::ReadFile(run.dir.File("OUT.TAP")), "OLD PROGRAM\r\n");
+}
+
 TEST(PostRun, FilesThatCannotBeOpened) {
   test::TempDir dir;
   TestUi ui;
