@@ -44,6 +44,7 @@ BENCHMARK(BM_CarveTwentyCharacters)->Unit(benchmark::kMillisecond);
 
 // The pieces of an O one inch high, and circles of every size around it.
 struct CollisionCase {
+  BatchUi ui{stderr};
   CarveOutline outline{0.01};
   std::vector<std::array<double, 3>> circles;
   CollisionCase() {
@@ -59,7 +60,7 @@ struct CollisionCase {
 
 void BM_CollisionThroughTheGrid(benchmark::State& state) {
   CollisionCase c;
-  CarvePieces near(c.outline.Pieces(), 0.01, 0.25);
+  CarvePieces near(c.ui, c.outline.Pieces(), 0.01, 0.25);
   for (auto _ : state) {
     int hits = 0;
     for (const auto& circle : c.circles) hits += near.Collides(circle[0], circle[1], circle[2]);
@@ -77,7 +78,7 @@ void BM_CollisionAgainstEveryPiece(benchmark::State& state) {
       tgEntity ring;
       ring.SetArc(circle[0], circle[1], 0, circle[2], 0, TwoPi);
       for (const tgEntity& piece : c.outline.Pieces()) {
-        tgIntersection hit;
+        tgIntersection hit(c.ui);
         if (hit.Compute(piece, ring, true) && !hit.Tangent && !ring.InsideCircle(piece)) {
           ++hits;
           break;
