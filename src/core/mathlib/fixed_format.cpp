@@ -37,24 +37,6 @@ constexpr uint64_t kPowers[20] = {1,
                                   1000000000000000000,
                                   10000000000000000000u};
 
-constexpr char kPairs[] =
-    "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
-    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
-    "8081828384858687888990919293949596979899";
-
-// Writes n with exactly `digits` digits (leading zeros), ending at end.
-void WriteDigits(char* end, uint64_t n, int digits) {
-  while (digits >= 2) {
-    const auto pair = static_cast<size_t>(n % 100) * 2;
-    n /= 100;
-    end -= 2;
-    end[0] = kPairs[pair];
-    end[1] = kPairs[pair + 1];
-    digits -= 2;
-  }
-  if (digits == 1) *--end = static_cast<char>('0' + n % 10);
-}
-
 // log10 from the bit length (1233 / 4096 is just above log10 2), then one comparison.
 int DigitCount(uint64_t n) {
   const int estimate = (64 - std::countl_zero(n | 1)) * 1233 >> 12;
@@ -63,7 +45,7 @@ int DigitCount(uint64_t n) {
 
 char* WriteUnsigned(char* out, uint64_t n) {
   const int digits = DigitCount(n);
-  WriteDigits(out + digits, n, digits);
+  WriteDigitsBefore(out + digits, n, digits);
   return out + digits;
 }
 
@@ -189,7 +171,7 @@ char* WriteFixed(char* out, double x, int decimals) {
   out = WriteUnsigned(out, scaled / unit);
   if (decimals == 0) return out;
   *out++ = '.';
-  WriteDigits(out + decimals, scaled % unit, decimals);
+  WriteDigitsBefore(out + decimals, scaled % unit, decimals);
   return out + decimals;
 }
 

@@ -35,31 +35,6 @@ bool ScaleExactly(double a, int r, uint64_t& scaled) {
   return true;
 }
 
-constexpr char kDigitPairs[] =
-    "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
-    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
-    "8081828384858687888990919293949596979899";
-
-// n's digits written to end at end, two at a time, at least count of them (zeros in front) and at
-// least one; returns where they start.
-char* DigitsBefore(char* end, uint64_t n, int count) {
-  for (; count > 2 || n >= 100; count -= 2) {
-    const auto pair = static_cast<size_t>(n % 100) * 2;
-    n /= 100;
-    end -= 2;
-    end[0] = kDigitPairs[pair];
-    end[1] = kDigitPairs[pair + 1];
-  }
-  if (n >= 10 || count == 2) {
-    end -= 2;
-    end[0] = kDigitPairs[n * 2];
-    end[1] = kDigitPairs[n * 2 + 1];
-  } else {
-    *--end = static_cast<char>('0' + n);
-  }
-  return end;
-}
-
 // A rounded value's parts: the whole part's digits (text, so that any size fits) and the r digits of
 // its fraction.
 struct Parts {
@@ -83,7 +58,7 @@ void SplitParts(double a, int r, Parts& parts) {
       parts.fraction -= unit;
     }
     parts.wholeEnd = parts.text + sizeof parts.text;
-    parts.whole = DigitsBefore(parts.text + sizeof parts.text, whole, 1);
+    parts.whole = WriteDigitsBefore(parts.text + sizeof parts.text, whole, 1);
     return;
   }
   parts.whole = parts.text;
@@ -116,7 +91,7 @@ char* PadLeft(char* out, const Parts& parts, int width) {
 // The first count of the fraction's r digits.
 char* PutFraction(char* out, uint64_t fraction, int count) {
   if (count == 0) return out;
-  DigitsBefore(out + count, fraction, count);
+  WriteDigitsBefore(out + count, fraction, count);
   return out + count;
 }
 
