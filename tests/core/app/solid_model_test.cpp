@@ -18,10 +18,11 @@ struct SolidModelJob {
     job.settings.TSHAPE = 0;
     job.settings.TOOLDIA = "0.125";
   }
-  // A verifier that leaves a copy of the file it was given, so the test sees what it was handed.
+  // A verifier that leaves a copy of the file it was given, so the test sees what it was handed.  The
+  // copy appears whole under its name (a rename), since the test reads it as soon as it is there.
   void InstallVerifier() {
     std::string path = home.File(VerifierProgram);
-    test::WriteFile(path, "#!/bin/sh\ncp \"$1\" handed.apt\n");
+    test::WriteFile(path, "#!/bin/sh\ncp \"$1\" handed.tmp && mv handed.tmp handed.apt\n");
     chmod(path.c_str(), 0755);
   }
   test::TempDir home;
@@ -45,7 +46,7 @@ TEST(SolidModel, TheVerifierGetsTheAptFileOfThePlanView) {
   ASSERT_TRUE(RunSolidModel(s.job)) << testing::PrintToString(s.ui.Texts());
   EXPECT_FALSE(s.job.view.View3D);
   std::string handed = s.home.File("handed.apt");
-  for (int i = 0; i < 300 && !test::FileExists(handed); ++i) usleep(10000);
+  for (int i = 0; i < 3000 && !test::FileExists(handed); ++i) usleep(10000);  // the verifier runs detached
   std::vector<std::string> lines = test::ReadLines(handed);
   ASSERT_GE(lines.size(), 4u);
   EXPECT_EQ(lines[0].rfind("CBOX/", 0), 0u);
