@@ -111,21 +111,19 @@ void GcodeWriter::WriteArcPoint(PostMove& mv, bool first, PlanePoint p) {
     // motion's mode (a rapid or an arc).
     if (Bendix() || first) text += Bendix() ? "(1)" : m.LINCODE;
     text += RotaryPointWords(mv, p.h, p.v);
-  } else {
-    if (first) text += Bendix() ? "(1)" : m.LINCODE;
-    // An incremental machine gets the steps between points, never their positions.
-    PlanePoint w = p;
-    if (!m.Absolute()) w = {p.h - lastPoint_.h, p.v - lastPoint_.v};
-    lastPoint_ = p;
-    if (Lathe()) {
-      s_.Word(text, "X", w.v * s_.scale.x);
-      s_.Word(text, "Z", w.h * s_.scale.y);
-    } else {
-      s_.Word(text, "X", w.h * s_.scale.x);
-      s_.Word(text, "Y", w.v * s_.scale.y);
-    }
+    s_.out.CloseBlock();
+    return;
   }
-  s_.out.CloseBlock();
+  if (first) text += Bendix() ? "(1)" : m.LINCODE;
+  // An incremental machine gets the steps between points, never their positions.
+  PlanePoint w = p;
+  if (!m.Absolute()) w = {p.h - lastPoint_.h, p.v - lastPoint_.v};
+  lastPoint_ = p;
+  // An arc cut as lines is mostly these two words: they and the block's ending go in as one piece.
+  char words[2 * PostState::WordRoom + NcOutput::BlockEndRoom];
+  char* end = Lathe() ? s_.PutWord(s_.PutWord(words, 'X', w.v * s_.scale.x), 'Z', w.h * s_.scale.y)
+                      : s_.PutWord(s_.PutWord(words, 'X', w.h * s_.scale.x), 'Y', w.v * s_.scale.y);
+  s_.out.CloseBlock(words, end);
 }
 
 }  // namespace quill

@@ -14,6 +14,10 @@ NcOutput::NcOutput(const std::string& path) : file_(path) {
 
 void NcOutput::EndLine() {
   buffer_ += "\r\n";
+  LineDone();
+}
+
+void NcOutput::LineDone() {
   ++lines_;
   if (buffer_.size() >= FlushAt) {
     file_.Write(buffer_);
@@ -47,6 +51,14 @@ std::string& NcOutput::OpenBlock() {
 void NcOutput::CloseBlock() {
   if (dollar) buffer_ += '$';
   EndLine();
+}
+
+void NcOutput::CloseBlock(char* words, char* end) {
+  if (dollar) *end++ = '$';
+  *end++ = '\r';
+  *end++ = '\n';
+  buffer_.append(words, end);
+  LineDone();
 }
 
 void NcOutput::NumberedLine(std::string_view text) {

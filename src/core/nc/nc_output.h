@@ -27,6 +27,10 @@ class NcOutput {
   // sequence number and returns the text to append the words to; CloseBlock ends it as Block would.
   std::string& OpenBlock();
   void CloseBlock();
+  // CloseBlock with the block's last words still in the caller's buffer [words, end), which has
+  // BlockEndRoom characters of room after end: the words and the ending go in as one piece.
+  static constexpr int BlockEndRoom = 3;
+  void CloseBlock(char* words, char* end);
 
   // Makes the file the NC file; false when anything could not be written.
   bool Commit();
@@ -41,6 +45,7 @@ class NcOutput {
  private:
   void Number();
   void EndLine();
+  void LineDone();
   AtomicFile file_;
   std::string buffer_;
   long lines_ = 0;

@@ -56,6 +56,11 @@ void PostState::Word(std::string& text, std::string_view address, double v) cons
   AppendWord(text, address, m.FORMAT, m.DIGL, m.DIGR, v);
 }
 
+char* PostState::PutWord(char* out, char address, double v) const {
+  *out++ = address;
+  return WriteNumber(out, m.FORMAT, m.DIGL, m.DIGR, v);
+}
+
 void PostState::FeedWord(std::string& text, double v) const {
   AppendWord(text, "F", m.FFORMAT, m.FDIGL, m.FDIGITS, v);
 }

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "nc/format_number.h"
 #include "nc/machine_definition.h"
 
 namespace quill {
@@ -57,6 +58,10 @@ struct PostState {
   // feeds (FeedWord).
   void Word(std::string& text, std::string_view address, double v) const;
   void FeedWord(std::string& text, double v) const;
+  // A coordinate word with a one-letter address written at out (WordRoom characters at the most);
+  // returns its end.  Points of a cut arc are put together from these and appended to the block once.
+  static constexpr int WordRoom = 1 + NumberTextRoom;
+  char* PutWord(char* out, char address, double v) const;
 };
 
 // The machine-type specific part of a run: what goes before, for each record, and after.
