@@ -29,11 +29,13 @@ bool ReadPlainInt(std::string_view& s, long long& v) {
   const char* p = SkipBlanks(s.data(), end);
   const bool negative = p < end && *p == '-';
   p += negative;
-  long long n = 0;
+  // Gathered without a sign, where a damaged field of many digits wraps instead of overflowing; it is
+  // refused by its count below, and 18 digits always fit.
+  uint64_t n = 0;
   int digits = 0;
-  for (; p < end && *p >= '0' && *p <= '9'; ++p, ++digits) n = n * 10 + (*p - '0');
+  for (; p < end && *p >= '0' && *p <= '9'; ++p, ++digits) n = n * 10 + static_cast<uint64_t>(*p - '0');
   if (digits == 0 || digits > 18 || (p < end && !IsBlank(*p))) return false;
-  v = negative ? -n : n;
+  v = negative ? -static_cast<long long>(n) : static_cast<long long>(n);
   s.remove_prefix(static_cast<size_t>(p - s.data()));
   return true;
 }

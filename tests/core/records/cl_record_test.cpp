@@ -97,8 +97,10 @@ TEST(ClReader, ReadsTheFieldsEachCodeCarries) {
 TEST(ClReader, StopsAtTheFirstRecordItCannotRead) {
   TempDir dir;
   std::string path = dir.File("QUILLMAR.CL");
+  // Codes of twenty digits and more are too long for any whole number: read to their end, not overflowed.
   const char* damagedLines[] = {"abc 1 2 3 4", "1.5 1 2 3 4", "1 1 2 3",
-                                "2 1 2 3 4 5", "1 1 2x 3 4",  "99999999999 1 2 3 4"};
+                                "2 1 2 3 4 5", "1 1 2x 3 4",  "99999999999 1 2 3 4",
+                                "5777777777777777777738888888888 1 2 3 4", "-99999999999999999999 1 2 3 4"};
   for (const char* bad : damagedLines) {
     WriteFile(path, std::string("1 1 2 3 4\r\n") + bad + "\r\n0 1 2 3 4\r\n");
     bool damaged = false;
