@@ -89,10 +89,7 @@ void GcodeWriter::InsertMotionCode(int code, std::string& text) const {
     case 1: text.insert(0, s_.m.LINCODE); break;
     case 2: text.insert(0, s_.m.CWCODE); break;
     case 3: text.insert(0, s_.m.CCWCODE); break;
-    default:
-      text.insert(0, std::to_string(code));
-      text.insert(0, 1, 'G');
-      break;
+    default: text.insert(0, "G" + std::to_string(code)); break;
   }
 }
 
