@@ -1,7 +1,5 @@
-// The value is taken apart into its 53-bit significand and binary exponent; the significand times ten
-// to the decimals, shifted by the exponent in 128-bit arithmetic, is the exact scaled value, rounded
-// with its remainder.  Values too large for that go through the standard library, which writes the same
-// digits more slowly.
+// Values are written from their exact scaled digits; values too large for 64 bits of them go through the
+// standard library, which writes the same digits more slowly.
 #include "mathlib/fixed_format.h"
 
 #include <bit>
@@ -10,79 +8,16 @@
 #include <cstdint>
 #include <cstring>
 
+#include "mathlib/scaled_digits.h"
+
 namespace quill {
 
 namespace {
-
-using u128 = unsigned __int128;
-
-constexpr uint64_t kPowers[20] = {1,
-                                  10,
-                                  100,
-                                  1000,
-                                  10000,
-                                  100000,
-                                  1000000,
-                                  10000000,
-                                  100000000,
-                                  1000000000,
-                                  10000000000,
-                                  100000000000,
-                                  1000000000000,
-                                  10000000000000,
-                                  100000000000000,
-                                  1000000000000000,
-                                  10000000000000000,
-                                  100000000000000000,
-                                  1000000000000000000,
-                                  10000000000000000000u};
-
-// log10 from the bit length (1233 / 4096 is just above log10 2), then one comparison.
-int DigitCount(uint64_t n) {
-  const int estimate = (64 - std::countl_zero(n | 1)) * 1233 >> 12;
-  return estimate + 1 - ((n | 1) < kPowers[estimate]);  // (0 has one digit)
-}
 
 char* WriteUnsigned(char* out, uint64_t n) {
   const int digits = DigitCount(n);
   WriteDigitsBefore(out + digits, n, digits);
   return out + digits;
-}
-
-// |x| times 10^decimals rounded to a whole number, half to even; false when it may not fit 64 bits.
-bool ScaledMagnitude(double x, int decimals, uint64_t& scaled) {
-  uint64_t bits;
-  std::memcpy(&bits, &x, sizeof bits);
-  const int biased = static_cast<int>(bits >> 52 & 0x7FF);
-  uint64_t mantissa = bits & ((uint64_t{1} << 52) - 1);
-  if (biased == 0 && mantissa == 0) {
-    scaled = 0;
-    return true;
-  }
-  int exponent = biased - 1075;  // |x| = mantissa * 2^exponent
-  if (biased == 0) {
-    exponent = -1074;  // subnormal
-  } else {
-    mantissa |= uint64_t{1} << 52;
-  }
-  const u128 product = static_cast<u128>(mantissa) * kPowers[decimals];  // below 2^113
-  if (exponent >= 0) {
-    if (exponent > 10) return false;
-    const u128 whole = product << exponent;
-    if (whole >> 64 != 0) return false;
-    scaled = static_cast<uint64_t>(whole);
-    return true;
-  }
-  const int shift = -exponent;
-  if (shift >= 120) {  // far below one unit of the last decimal
-    scaled = 0;
-    return true;
-  }
-  const u128 whole = product >> shift, rest = product - (whole << shift), half = static_cast<u128>(1) << (shift - 1);
-  if (whole >> 64 != 0) return false;
-  scaled = static_cast<uint64_t>(whole);
-  scaled += (rest > half) | ((rest == half) & (scaled & 1));  // without a branch the digits cannot foresee
-  return true;
 }
 
 char* WriteSlowly(char* out, double x, int decimals) {
@@ -100,18 +35,6 @@ char* WriteSlowly(char* out, double x, int decimals) {
   const auto n = static_cast<size_t>(res.ptr - from);
   std::memcpy(out, from, n);
   return out + n;
-}
-
-// The eight decimal digits of n below 10^8, leading zeros included, as characters in a word whose lowest
-// byte is the first digit: the halves, quarters and single digits are split off in lanes of one word, so
-// a number is written without a loop or a branch on its digits.
-uint64_t EightDigits(uint64_t n) {
-  uint64_t merged = n / 10000 | n % 10000 << 32;
-  uint64_t high = (merged * 10486 >> 20) & 0x0000007F0000007FULL;  // each lane / 100
-  merged = high | (merged - 100 * high) << 16;
-  high = (merged * 103 >> 10) & 0x000F000F000F000FULL;  // each lane / 10
-  merged = high | (merged - 10 * high) << 8;
-  return merged | 0x3030303030303030ULL;
 }
 
 // The last `count` (1 to 8) of the eight digits of n, stored as one word.
@@ -136,7 +59,7 @@ char* WriteFraction(char* out, uint64_t fraction) {
 // The decimals as a constant, so that splitting off the fraction is a multiplication.
 template <int Decimals>
 char* WriteScaled(char* out, uint64_t scaled) {
-  constexpr uint64_t unit = kPowers[Decimals];
+  constexpr uint64_t unit = kPowersOfTen[Decimals];
   const uint64_t whole = scaled / unit;
   if (whole < 100000000) {
     out = StoreDigits(out, whole, DigitCount(whole));
@@ -167,7 +90,7 @@ char* WriteFixed(char* out, double x, int decimals) {
     case 16: return WriteScaled<16>(out, scaled);
     default: break;
   }
-  const uint64_t unit = kPowers[decimals];
+  const uint64_t unit = kPowersOfTen[decimals];
   out = WriteUnsigned(out, scaled / unit);
   if (decimals == 0) return out;
   *out++ = '.';

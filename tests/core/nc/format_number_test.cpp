@@ -97,9 +97,11 @@ std::string WordByParts(int format, int digitsLeft, int digitsRight, double valu
 }
 
 TEST(FormatNumber, SameDigitsAsRoundingWholeAndFractionApart) {
-  std::vector<double> values = {0.0,     -0.0,     0.5,      1.5,     2.5,       -2.5,    0.00005, -0.00005,
-                                0.00015, 1.99995,  0.99996,  9.99995, 0.049999,  1e-300,  -1e-300, 4503599627370495.5,
-                                1e15,    -1e19,    1.8e308,  1e22,    123.45675, 0.125,   0.375,   -0.625};
+  std::vector<double> values = {
+      0.0,        -0.0,      0.5,         1.5,        2.5,        -2.5,     0.00005, -0.00005,
+      0.00015,    1.99995,   0.99996,     9.99995,    0.049999,   1e-300,   -1e-300, 4503599627370495.5,
+      1e15,       -1e19,     1.8e308,     1e22,       123.45675,  0.125,    0.375,   -0.625,
+      9999.99995, 9999.9999, -9999.99994, 99999.9995, 0.99999995, 1234567.5};
   std::mt19937_64 random(22);
   std::uniform_real_distribution<double> unit(-1.0, 1.0);
   std::uniform_int_distribution<int> exponent(-12, 20);
@@ -107,9 +109,16 @@ TEST(FormatNumber, SameDigitsAsRoundingWholeAndFractionApart) {
   for (int k = 0; k < 5000; ++k) values.push_back(std::round(unit(random) * 1e7) / 1e4 + 0.00005);  // ties
   for (double v : values) {
     for (int format = 0; format <= 5; ++format) {
-      for (int right : {0, 1, 3, 4, 6, 16, 40}) {
+      for (int right : {0, 1, 3, 4, 5, 6, 7, 8, 16, 40}) {
         ASSERT_EQ(FormatNumber(format, 3, right, v), WordByParts(format, 3, right, v))
             << v << " format " << format << " decimals " << right;
+      }
+    }
+    // Paddings as wide as the short numbers' whole places, and wider.
+    for (int format : {FmtLeadingZeros, FmtLeadingTrailing}) {
+      for (int left : {0, 4, 5, 7}) {
+        ASSERT_EQ(FormatNumber(format, left, 3, v), WordByParts(format, left, 3, v))
+            << v << " format " << format << " left " << left;
       }
     }
   }
