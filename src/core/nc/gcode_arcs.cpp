@@ -105,25 +105,24 @@ void GcodeWriter::LineariseArc(PostMove& mv, double sweep, const Arc& arc) {
 
 void GcodeWriter::WriteArcPoint(PostMove& mv, bool first, PlanePoint p) {
   const MachineDefinition& m = s_.m;
-  std::string& text = s_.out.OpenBlock();
+  // Each point carries the linear code on its first block, so the points never run at the previous
+  // motion's mode (a rapid or an arc); a Bendix rotary names it on every block.
+  const bool coded = first || (Bendix() && m.Rotary());
+  const std::string_view code = !coded ? std::string_view() : Bendix() ? "(1)" : std::string_view(m.LINCODE);
   if (m.Rotary()) {
-    // Each point carries the linear code on its first block, so the points never run at the previous
-    // motion's mode (a rapid or an arc).
-    if (Bendix() || first) text += Bendix() ? "(1)" : m.LINCODE;
-    text += RotaryPointWords(mv, p.h, p.v);
-    s_.out.CloseBlock();
+    s_.out.Block(std::string(code) + RotaryPointWords(mv, p.h, p.v));
     return;
   }
-  if (first) text += Bendix() ? "(1)" : m.LINCODE;
   // An incremental machine gets the steps between points, never their positions.
   PlanePoint w = p;
   if (!m.Absolute()) w = {p.h - lastPoint_.h, p.v - lastPoint_.v};
   lastPoint_ = p;
-  // An arc cut as lines is mostly these two words: they and the block's ending go in as one piece.
-  char words[2 * PostState::WordRoom + NcOutput::BlockEndRoom];
-  char* end = Lathe() ? s_.PutWord(s_.PutWord(words, 'X', w.v * s_.scale.x), 'Z', w.h * s_.scale.y)
-                      : s_.PutWord(s_.PutWord(words, 'X', w.h * s_.scale.x), 'Y', w.v * s_.scale.y);
-  s_.out.CloseBlock(words, end);
+  // An arc cut as lines is mostly these blocks: their words go straight into the program.
+  char* out = s_.out.OpenBlock(code.size() + 2 * PostState::WordRoom);
+  out = std::copy(code.begin(), code.end(), out);
+  out = Lathe() ? s_.PutWord(s_.PutWord(out, 'X', w.v * s_.scale.x), 'Z', w.h * s_.scale.y)
+                : s_.PutWord(s_.PutWord(out, 'X', w.h * s_.scale.x), 'Y', w.v * s_.scale.y);
+  s_.out.CloseBlock(out);
 }
 
 }  // namespace quill

@@ -1,75 +1,97 @@
 #include "nc/nc_output.h"
 
+#include <cstring>
+
 #include "mathlib/fixed_format.h"
 
 namespace quill {
 
 namespace {
+// The buffer goes to the file once it holds this much; a block of words fits in the room after it.
 constexpr size_t FlushAt = size_t{1} << 20;
+constexpr size_t BufferSize = FlushAt + 64 * 1024;
+constexpr size_t BlockEndRoom = 3;  // "$\r\n"
+}  // namespace
+
+NcOutput::NcOutput(const std::string& path)
+    : file_(path), buffer_(std::make_unique_for_overwrite<char[]>(BufferSize)), capacity_(BufferSize) {}
+
+void NcOutput::Flush() {
+  file_.Write(std::string_view(buffer_.get(), used_));
+  used_ = 0;
 }
 
-NcOutput::NcOutput(const std::string& path) : file_(path) {
-  buffer_.reserve(FlushAt + 4096);
+char* NcOutput::Room(size_t n) {
+  if (used_ + n <= capacity_) return buffer_.get() + used_;
+  Flush();
+  if (n > capacity_) {  // a block with a machine code longer than the whole buffer
+    buffer_ = std::make_unique_for_overwrite<char[]>(n);
+    capacity_ = n;
+  }
+  return buffer_.get();
+}
+
+void NcOutput::Append(std::string_view text) {
+  if (text.size() > capacity_) {  // a line longer than the whole buffer goes to the file as it is
+    Flush();
+    file_.Write(text);
+    return;
+  }
+  std::memcpy(Room(text.size()), text.data(), text.size());
+  used_ += text.size();
 }
 
 void NcOutput::EndLine() {
-  buffer_ += "\r\n";
+  Append("\r\n");
   LineDone();
 }
 
 void NcOutput::LineDone() {
   ++lines_;
-  if (buffer_.size() >= FlushAt) {
-    file_.Write(buffer_);
-    buffer_.clear();
-  }
+  if (used_ >= FlushAt) Flush();
 }
 
 void NcOutput::Number() {
   if (!numbered) return;
   char text[24];
-  buffer_ += 'N';
-  buffer_.append(text, WriteInteger(text, sequence));
+  text[0] = 'N';
+  Append(std::string_view(text, static_cast<size_t>(WriteInteger(text + 1, sequence) - text)));
   sequence += step;
 }
 
 void NcOutput::Line(std::string_view text) {
-  buffer_ += text;
+  Append(text);
   EndLine();
 }
 
 void NcOutput::Block(std::string_view text) {
-  OpenBlock() += text;
-  CloseBlock();
-}
-
-std::string& NcOutput::OpenBlock() {
   Number();
-  return buffer_;
-}
-
-void NcOutput::CloseBlock() {
-  if (dollar) buffer_ += '$';
+  Append(text);
+  if (dollar) Append("$");
   EndLine();
 }
 
-void NcOutput::CloseBlock(char* words, char* end) {
+char* NcOutput::OpenBlock(size_t room) {
+  Number();
+  return Room(room + BlockEndRoom);
+}
+
+void NcOutput::CloseBlock(char* end) {
   if (dollar) *end++ = '$';
   *end++ = '\r';
   *end++ = '\n';
-  buffer_.append(words, end);
+  used_ = static_cast<size_t>(end - buffer_.get());
   LineDone();
 }
 
 void NcOutput::NumberedLine(std::string_view text) {
   Number();
-  buffer_ += text;
+  Append(text);
   EndLine();
 }
 
 bool NcOutput::Commit() {
-  file_.Write(buffer_);
-  buffer_.clear();
+  Flush();
   return file_.Commit();
 }
 

@@ -4,6 +4,7 @@
 // gather in one large buffer that goes to the file in few writes: a program runs to millions of blocks.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -23,14 +24,12 @@ class NcOutput {
   void Block(std::string_view text);
   // A numbered line that never gets "$" (macro lines, rotary enter and leave around rapids).
   void NumberedLine(std::string_view text);
-  // A block built in place, for the many short blocks of an arc cut as lines: OpenBlock puts the
-  // sequence number and returns the text to append the words to; CloseBlock ends it as Block would.
-  std::string& OpenBlock();
-  void CloseBlock();
-  // CloseBlock with the block's last words still in the caller's buffer [words, end), which has
-  // BlockEndRoom characters of room after end: the words and the ending go in as one piece.
-  static constexpr int BlockEndRoom = 3;
-  void CloseBlock(char* words, char* end);
+  // A block written in place, for the many short blocks of an arc cut as lines: OpenBlock puts the
+  // sequence number and returns where up to room characters of words go, straight into the program;
+  // CloseBlock ends the block after the words, at end, as Block would.  Nothing else may be written
+  // between the two.
+  char* OpenBlock(size_t room);
+  void CloseBlock(char* end);
 
   // Makes the file the NC file; false when anything could not be written.
   bool Commit();
@@ -44,10 +43,17 @@ class NcOutput {
 
  private:
   void Number();
+  void Append(std::string_view text);
   void EndLine();
   void LineDone();
+  // Where n more characters go at the end of the buffer, written out first when they would not fit.
+  char* Room(size_t n);
+  void Flush();
+
   AtomicFile file_;
-  std::string buffer_;
+  std::unique_ptr<char[]> buffer_;
+  size_t capacity_;
+  size_t used_ = 0;
   long lines_ = 0;
 };
 

@@ -81,7 +81,7 @@ bool AtomicFile::CopyOldContent() {
   return copied && std::fseek(file_, 0, SEEK_END) == 0;
 }
 
-void AtomicFile::Write(const std::string& text) {
+void AtomicFile::Write(std::string_view text) {
   if (!file_) return;
   if (!text.empty() && std::fwrite(text.data(), 1, text.size(), file_) != text.size()) failed_ = true;
 }

@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <string>
+#include <string_view>
 
 namespace quill {
 
@@ -26,7 +27,7 @@ class AtomicFile {
 
   bool IsOpen() const { return file_ != nullptr; }
   std::FILE* Stream() { return file_; }
-  void Write(const std::string& text);
+  void Write(std::string_view text);
   // Flushes and syncs the new file, renames it over the target and syncs the folder; false (and the
   // old file untouched) on any failure.  The new file keeps the old one's permissions.
   bool Commit();
