@@ -107,7 +107,6 @@ std::string TakeHome(Ui& ui, const std::string& homeDir, HomeInUse whenInUse) {
 void ReadFromHeldHome(JobPaths& paths, const std::string& homeDir) {
   paths.FontDir = homeDir;
   paths.TapeDir = homeDir;
-  paths.VectorizerExe = homeDir + "KVEC";
 }
 
 }  // namespace quill

@@ -22,7 +22,6 @@ void BuildWorkFilePaths(JobPaths& p, const std::string& exeDir, const std::strin
   p.ArtFile3Name = exeDir + "QUILLART3.TMP";
   p.AntFileName = exeDir + "QUILLPRO.ANT";
   p.AptFileName = exeDir + "QUILLPRO.APT";
-  p.VectorizerExe = exeDir + "KVEC";
   p.VectorizerParams = exeDir + "qp2008.par";
   p.DxfTextProject = exeDir + "DXFTXT.QLM";
   p.ScanBitmapFile = exeDir + "3DSCAN.BMP";

@@ -28,7 +28,6 @@ struct JobPaths {
   std::string ArtFile3Name;      // QUILLART3.TMP
   std::string AntFileName;       // QUILLPRO.ANT
   std::string AptFileName;       // QUILLPRO.APT
-  std::string VectorizerExe;     // KVEC
   std::string VectorizerParams;  // qp2008.par
   std::string DxfTextProject;    // DXFTXT.QLM
   std::string ScanBitmapFile;    // 3DSCAN.BMP
