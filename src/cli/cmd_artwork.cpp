@@ -47,7 +47,7 @@ int SubcommandUsage(std::FILE* to) {
 bool HomeArtwork::Open(const std::string& home) {
   if (!StartJob(job, home)) return false;
   // The home's artwork file is the toolbox's artwork from one command to the next.
-  job.flags.ArtworkPresent = CountArtworkRecords(job.paths.ArtFileName) > 0;
+  job.flags.ArtworkPresent = HasArtworkRecords(job.paths.ArtFileName);
   OpenWorkshop(job, doc);
   SelectAll(doc);
   return true;

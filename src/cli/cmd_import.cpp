@@ -49,7 +49,7 @@ int CmdImport(const Words& words) {
   Job job(ui);
   if (!StartJob(job, a.home)) return ExitError;
   // The home's artwork file is the toolbox's artwork from one command to the next.
-  job.flags.ArtworkPresent = CountArtworkRecords(job.paths.ArtFileName) > 0;
+  job.flags.ArtworkPresent = HasArtworkRecords(job.paths.ArtFileName);
   UiDxfStatus status(ui);
   const std::string& file = a.positional[0];
   ImportResult result = ImportArtwork(job, file, options, {{}, &status}, options.CBReplace);

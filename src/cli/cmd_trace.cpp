@@ -59,7 +59,7 @@ int Convert(const Args& a) {
   BatchUi ui;
   Job job(ui);
   if (!StartJob(job, a.home)) return ExitError;
-  job.flags.ArtworkPresent = CountArtworkRecords(job.paths.ArtFileName) > 0;
+  job.flags.ArtworkPresent = HasArtworkRecords(job.paths.ArtFileName);
   TraceConversion result = ConvertTracing(job, *sx, *sy);
   if (!result.ok) return ExitError;
   std::printf("%ld\n", result.lines);

@@ -61,4 +61,13 @@ long CountArtworkRecords(const std::string& artFile) {
   return n;
 }
 
+bool HasArtworkRecords(const std::string& artFile) {
+  ArtReader in(artFile);
+  ArtRecord r;
+  while (in.Next(r)) {
+    if (Known(r.kind)) return true;
+  }
+  return false;
+}
+
 }  // namespace quill

@@ -1,4 +1,5 @@
-// What the view asks of the artwork file without loading it: its box and its record count.
+// What the view and the commands ask of the artwork file without loading it: its box and its record
+// count.
 #pragma once
 
 #include <string>
@@ -18,5 +19,8 @@ void WidenByArtwork(const std::string& artFile, Box& box);
 
 // The number of records of kinds 0 to 3.
 long CountArtworkRecords(const std::string& artFile);
+// Whether the file holds a record of kinds 0 to 3: read up to the first, not through an artwork of
+// millions of records.
+bool HasArtworkRecords(const std::string& artFile);
 
 }  // namespace quill

@@ -52,5 +52,16 @@ TEST(ArtworkCount, CountsKindsZeroToThree) {
   EXPECT_EQ(CountArtworkRecords(dir.File("missing")), 0);
 }
 
+TEST(ArtworkCount, HasRecordsOnlyForKindsZeroToThreeBeforeTheFirstBadRecord) {
+  TempDir dir;
+  WriteFile(dir.File("A"), "-1 0 0 0 0 0\r\n4 0 0 0 0 0\r\n2 0 0 1 0 1\r\n");
+  WriteFile(dir.File("B"), "-1 0 0 0 0 0\r\n4 0 0 0 0 0\r\n");
+  WriteFile(dir.File("C"), "bad\r\n1 0 0 1 1 0\r\n");
+  EXPECT_TRUE(HasArtworkRecords(dir.File("A")));
+  EXPECT_FALSE(HasArtworkRecords(dir.File("B")));
+  EXPECT_EQ(HasArtworkRecords(dir.File("C")), CountArtworkRecords(dir.File("C")) > 0);
+  EXPECT_FALSE(HasArtworkRecords(dir.File("missing")));
+}
+
 }  // namespace
 }  // namespace quill
