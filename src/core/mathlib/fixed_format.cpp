@@ -2,7 +2,6 @@
 // standard library, which writes the same digits more slowly.
 #include "mathlib/fixed_format.h"
 
-#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -35,6 +34,18 @@ char* WriteSlowly(char* out, double x, int decimals) {
   const auto n = static_cast<size_t>(res.ptr - from);
   std::memcpy(out, from, n);
   return out + n;
+}
+
+// The eight decimal digits of n below 10^8, leading zeros included, as characters in a word whose lowest
+// byte is the first digit: the halves, quarters and single digits are split off in lanes of one word, so
+// a number is written without a loop or a branch on its digits.
+uint64_t EightDigits(uint64_t n) {
+  uint64_t merged = n / 10000 | n % 10000 << 32;
+  uint64_t high = (merged * 10486 >> 20) & 0x0000007F0000007FULL;  // each lane / 100
+  merged = high | (merged - 100 * high) << 16;
+  high = (merged * 103 >> 10) & 0x000F000F000F000FULL;  // each lane / 10
+  merged = high | (merged - 10 * high) << 8;
+  return merged | 0x3030303030303030ULL;
 }
 
 // The last `count` (1 to 8) of the eight digits of n, stored as one word.

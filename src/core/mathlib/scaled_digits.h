@@ -1,11 +1,10 @@
 // The exact decimal digits of a binary value, shared by the writers of work files and of NC words: the
-// value scaled to its decimals in whole-number arithmetic, and eight digits worked out at once.  Inline:
-// every number of every file passes through them.
+// value scaled to its decimals in whole-number arithmetic, and its digit count.  Inline: every number of
+// every file passes through them.
 #pragma once
 
 #include <bit>
 #include <cstdint>
-#include <cstring>
 
 namespace quill {
 
@@ -74,19 +73,6 @@ inline bool ScaledMagnitude(double x, int decimals, uint64_t& scaled) {
   scaled = static_cast<uint64_t>(whole);
   scaled += (rest > half) | ((rest == half) & (scaled & 1));  // without a branch the digits cannot foresee
   return true;
-}
-
-// The eight decimal digits of n below 10^8, leading zeros included, as characters in a word whose lowest
-// byte is the first digit: the halves, quarters and single digits are split off in lanes of one word, so
-// a number is written without a loop or a branch on its digits.
-inline uint64_t EightDigits(uint64_t n) {
-  static_assert(std::endian::native == std::endian::little, "the digits are laid out by byte order");
-  uint64_t merged = n / 10000 | n % 10000 << 32;
-  uint64_t high = (merged * 10486 >> 20) & 0x0000007F0000007FULL;  // each lane / 100
-  merged = high | (merged - 100 * high) << 16;
-  high = (merged * 103 >> 10) & 0x000F000F000F000FULL;  // each lane / 10
-  merged = high | (merged - 10 * high) << 8;
-  return merged | 0x3030303030303030ULL;
 }
 
 }  // namespace quill

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <cstring>
 
 #include "mathlib/scaled_digits.h"
 
@@ -25,6 +24,13 @@ void SplitScaled(double a, uint64_t scaled, uint64_t unit, uint64_t& whole, uint
     ++whole;
     fraction -= unit;
   }
+}
+
+// How many of the r digits of fraction are left when its trailing zeros are dropped.
+int TrimmedDecimals(uint64_t fraction, int r) {
+  int kept = r;
+  for (; kept > 0 && fraction % 10 == 0; --kept) fraction /= 10;
+  return kept;
 }
 
 // Numbers below 10^8 scaled (below 10,000 with 4 decimals) are nearly every word of a program.
@@ -57,47 +63,25 @@ bool ScaleShort(double a, int r, uint64_t& scaled) {
 template <int R>
 class ShortDigits {
  public:
-  ShortDigits(double a, uint64_t scaled) {
-    uint64_t fraction = 0;
-    SplitScaled(a, scaled, kPowersOfTen[R], whole_, fraction);
-    fraction_ = static_cast<uint32_t>(fraction);
-  }
+  ShortDigits(double a, uint64_t scaled) { SplitScaled(a, scaled, kPowersOfTen[R], whole_, fraction_); }
   static int Decimals() { return R; }
+  // Most whole parts are a digit or two: two comparisons before the general count.
   int WholeLength() const { return whole_ < 10 ? 1 : whole_ < 100 ? 2 : DigitCount(whole_); }
   bool ZeroWhole() const { return whole_ == 0; }
-  int KeptWithoutTrailingZeros() const {
-    int kept = R;
-    for (uint32_t f = fraction_; kept > 0 && f % 10 == 0; --kept) f /= 10;
-    return kept;
-  }
+  int KeptWithoutTrailingZeros() const { return TrimmedDecimals(fraction_, R); }
   // The whole part padded with zeros to length.
   char* PutWhole(char* out, int length) const {
-    if (length == 1) {  // most whole parts are a digit or two
-      *out = static_cast<char>('0' + whole_);
-    } else if (length == 2 && whole_ < 100) {
-      std::memcpy(out, kDigitPairs + 2 * whole_, 2);
-    } else {
-      WriteDigitsBefore(out + length, whole_, length);
-    }
+    WriteDigitsBefore(out + length, whole_, length);
     return out + length;
   }
   // The first kept of the R digits of the fraction; the others are written too, past the end.
   char* PutFraction(char* out, int kept) const {
-    uint32_t f = fraction_;
-    char* end = out + R;
-    for (int i = 0; i < R / 2; ++i) {
-      const uint32_t rest = f / 100;
-      end -= 2;
-      std::memcpy(end, kDigitPairs + 2 * (f - rest * 100), 2);
-      f = rest;
-    }
-    if (R % 2 == 1) end[-1] = static_cast<char>('0' + f);
+    WriteDigitsBefore(out + R, fraction_, R);
     return out + kept;
   }
 
  private:
-  uint64_t whole_ = 0;
-  uint32_t fraction_;
+  uint64_t whole_ = 0, fraction_ = 0;
 };
 
 // Any other value rounded to r decimals: the whole part's digits as text, so that any size fits, and
@@ -130,11 +114,7 @@ class LongDigits {
   int Decimals() const { return r_; }
   int WholeLength() const { return static_cast<int>(wholeEnd_ - whole_); }
   bool ZeroWhole() const { return WholeLength() == 1 && *whole_ == '0'; }
-  int KeptWithoutTrailingZeros() const {
-    int kept = r_;
-    for (uint64_t f = fraction_; kept > 0 && f % 10 == 0; --kept) f /= 10;
-    return kept;
-  }
+  int KeptWithoutTrailingZeros() const { return TrimmedDecimals(fraction_, r_); }
   char* PutWhole(char* out, int length) const {
     for (int pad = length - WholeLength(); pad > 0; --pad) *out++ = '0';
     for (const char* p = whole_; p < wholeEnd_; ++p) *out++ = *p;

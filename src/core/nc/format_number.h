@@ -23,8 +23,7 @@ inline constexpr int NumberTextRoom = FixedTextRoom + 40;
 // the value is rounded to.  Codes outside 1 ... 4 are written as decimal.  A negative value that rounds
 // to zero keeps its sign ("-0").  Writes at out and returns the end (no terminating zero); allocates
 // nothing, for the millions of words of a long program.  Characters past the end, within NumberTextRoom
-// of out, may change.  Digits are moved sixteen at a time: characters
-// past the end, within NumberTextRoom of out, may change.
+// of out, may change.
 char* WriteNumber(char* out, int format, int digitsLeft, int digitsRight, double value);
 
 std::string FormatNumber(int format, int digitsLeft, int digitsRight, double value);

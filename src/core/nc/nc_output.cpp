@@ -24,7 +24,7 @@ void NcOutput::Flush() {
 char* NcOutput::Room(size_t n) {
   if (used_ + n <= capacity_) return buffer_.get() + used_;
   Flush();
-  if (n > capacity_) {  // a block with a machine code longer than the whole buffer
+  if (n > capacity_) {  // a line or block longer than the whole buffer (a long comment or machine code)
     buffer_ = std::make_unique_for_overwrite<char[]>(n);
     capacity_ = n;
   }
@@ -32,11 +32,6 @@ char* NcOutput::Room(size_t n) {
 }
 
 void NcOutput::Append(std::string_view text) {
-  if (text.size() > capacity_) {  // a line longer than the whole buffer goes to the file as it is
-    Flush();
-    file_.Write(text);
-    return;
-  }
   std::memcpy(Room(text.size()), text.data(), text.size());
   used_ += text.size();
 }

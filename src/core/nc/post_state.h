@@ -59,7 +59,7 @@ struct PostState {
   void Word(std::string& text, std::string_view address, double v) const;
   void FeedWord(std::string& text, double v) const;
   // A coordinate word with a one-letter address written at out (WordRoom characters at the most);
-  // returns its end.  Points of a cut arc are put together from these and appended to the block once.
+  // returns its end.  The points of an arc cut as lines are written with these, in place.
   static constexpr int WordRoom = 1 + NumberTextRoom;
   char* PutWord(char* out, char address, double v) const;
 };
